@@ -1,0 +1,44 @@
+#pragma once
+// The one match: two players, whose turn it is, and the result once neither side can move.
+//
+// Side 1 is player one and plays Black, side 2 is player two and plays White. turn() is 1 or 2
+// while the match runs and 0 once it is over; result() is null until then.
+#include "rules/Cell.h"
+#include "rules/MatchResult.h"
+#include "rules/Player.h"
+
+#include <cstdint>
+#include <memory>
+
+class Match {
+public:
+    static Match* instance();
+    // Releases the result and both players, then the match; nothing when there is none.
+    static void destroyInstance();
+
+    // Takes both players, drops the old ones and any result, resets the board; side 1 moves.
+    void start(std::unique_ptr<Player> playerOne, std::unique_ptr<Player> playerTwo);
+    // Once per frame: ages the particles, applies the pass rule, ends the match when neither
+    // side can move, else plays the side to move's pending square (an illegal one is dropped).
+    void step();
+    // Hands the square to the side to move; legality is step()'s business.
+    void submitMove(CellPos pos);
+
+    std::int32_t turn() const { return m_turn; }
+    bool isGameOver() const { return m_gameOver; }
+    Player* player(std::int32_t side) const;
+    const MatchResult* result() const { return m_result.get(); }
+
+    Match(const Match&) = delete;
+    Match& operator=(const Match&) = delete;
+
+private:
+    Match() = default;
+    void finish();
+
+    std::unique_ptr<Player> m_playerOne;
+    std::unique_ptr<Player> m_playerTwo;
+    bool m_gameOver = false;
+    std::int32_t m_turn = 0;
+    std::unique_ptr<MatchResult> m_result;
+};

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice over:
+#  1. the normal build (unit, rendering, data and end-to-end tests);
+#  2. a clang build with AddressSanitizer + UndefinedBehaviorSanitizer that runs the unit and
+#     rendering tests again, and the TGA loader's fuzzer for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+
+jobs=$(nproc)
+
+cmake -S . -B build
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+cmake -S . -B build-sanitize -DREVERSI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+cmake --build build-sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'unit|render|fuzz'
