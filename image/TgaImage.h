@@ -6,6 +6,12 @@
 // order (bottom row first for the usual descriptor 0) and each pixel's bytes blue, green, red
 // (then alpha at 32 bits). Nothing flips rows or reorders bytes.
 //
+// A non-zero colour-map length is taken as a count of bytes between the header and the image ID:
+// load skips them and save writes that many zero bytes. No colour-map entries are kept, so load
+// and save agree and a file saved here loads back with the same header, ID and pixels. (The
+// published layout puts the ID first and the map entries behind it; such files are not read as
+// their writer meant.)
+//
 // What always holds: bufferSize() is the size of the pixel block held (0 when none). Channel
 // access and saving never touch a byte outside it, whatever the header says, and a load never
 // allocates more than the file holds.
@@ -71,6 +77,14 @@ public:
     bool holdsWhole24BitPicture() const;
 
 private:
+    // width x height x depth / 8 as the header says now, in 64 bits so no product can wrap.
+    std::uint64_t headerPixelBytes() const;
+    // Where channel `which` of pixel (x, y) lives, or false when the selector is rejected or the
+    // byte lies outside the buffer held.
+    bool channelOffset(std::uint16_t x, std::uint16_t y, const ColourChannel& which,
+                       std::size_t& offset) const;
+    void adoptPixels(std::unique_ptr<std::uint8_t[]> buffer, std::size_t size);
+
     std::string m_fileName;
     bool m_loaded = false;
     bool m_saved = false;
@@ -78,5 +92,7 @@ private:
     TgaHeader m_header;
     std::unique_ptr<std::uint8_t[]> m_pixels;
     std::size_t m_bufferSize = 0;
+    // When present, holds header().idLength bytes and a zero: only load allocates it, and nothing
+    // but load changes the ID length.
     std::unique_ptr<std::uint8_t[]> m_imageId;
 };
