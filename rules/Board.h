@@ -23,7 +23,8 @@ public:
     // How many of the 64 playing squares hold `value` (so Wall counts 0).
     std::uint8_t count(Cell value) const;
 
-    // Discs of the opponent that `colour` on (x, y) would flip; 0 for an occupied square.
+    // Discs of the opponent that `colour` on (x, y) would flip; 0 for an occupied square (and
+    // for any square off the playing area).
     std::uint8_t flipCount(std::uint8_t x, std::uint8_t y, Cell colour) const;
     // Some playing square has a non-zero flipCount; scans x outer, y inner.
     bool hasLegalMove(Cell colour) const;
@@ -37,5 +38,8 @@ public:
 
 private:
     Board();
+    // Opponent discs that `colour` on (x, y) would capture along (dx, dy): an unbroken line of
+    // them closed by one of its own discs; 0 when the line meets the wall or an empty square.
+    std::uint8_t captureAlong(std::uint8_t x, std::uint8_t y, int dx, int dy, Cell colour) const;
     Cell m_cells[Side * Side];
 };

@@ -1,0 +1,116 @@
+#include "rules/Match.h"
+
+#include "particles/ParticleSystem.h"
+#include "rules/Board.h"
+
+namespace {
+// The one match; destroyInstance ends it and a later instance() starts afresh.
+std::unique_ptr<Match> theMatch;
+
+constexpr Cell SideOneColour = Black; // player one moves first, with the dark discs
+constexpr Cell SideTwoColour = White;
+} // namespace
+
+Match* Match::instance()
+{
+    if (!theMatch)
+        theMatch.reset(new Match());
+    return theMatch.get();
+}
+
+void Match::destroyInstance()
+{
+    if (!theMatch)
+        return;
+    // The result first, then player one and player two, then the match.
+    theMatch->m_result.reset();
+    theMatch->m_playerOne.reset();
+    theMatch->m_playerTwo.reset();
+    theMatch.reset();
+}
+
+void Match::start(std::unique_ptr<Player> playerOne, std::unique_ptr<Player> playerTwo)
+{
+    m_playerOne.reset();
+    m_playerTwo.reset();
+    m_result.reset();
+    m_gameOver = false;
+    m_playerOne = std::move(playerOne);
+    m_playerTwo = std::move(playerTwo);
+    m_turn = 1;
+    Board::instance()->reset();
+}
+
+void Match::step()
+{
+    ParticleSystem::instance()->update();
+
+    Board& board = *Board::instance();
+    const bool oneCanMove = board.hasLegalMove(SideOneColour);
+    const bool twoCanMove = board.hasLegalMove(SideTwoColour);
+    if (!oneCanMove && !twoCanMove) {
+        finish();
+        return;
+    }
+
+    // Pass rule: a side without a legal move hands the turn over, touching nothing else.
+    if (m_turn == 1 && !oneCanMove) {
+        m_turn = 2;
+        return;
+    }
+    if (m_turn == 2 && !twoCanMove) {
+        m_turn = 1;
+        return;
+    }
+    if (m_turn != 1 && m_turn != 2)
+        return;
+
+    Player* mover = m_turn == 1 ? m_playerOne.get() : m_playerTwo.get();
+    const Cell colour = m_turn == 1 ? SideOneColour : SideTwoColour;
+    if (!mover || !mover->takeMove())
+        return;
+
+    const CellPos pos = mover->pendingMove();
+    if (board.playMove(pos.x, pos.y, colour) == 0)
+        return; // illegal: the square is used up, the same side submits another
+
+    if (m_playerOne)
+        m_playerOne->setScore(board.count(SideOneColour));
+    if (m_playerTwo)
+        m_playerTwo->setScore(board.count(SideTwoColour));
+
+    const Cell otherColour = m_turn == 1 ? SideTwoColour : SideOneColour;
+    if (board.hasLegalMove(otherColour))
+        m_turn = m_turn == 1 ? 2 : 1;
+}
+
+void Match::submitMove(CellPos pos)
+{
+    Player* mover = player(m_turn);
+    if (mover)
+        mover->setMove(pos);
+}
+
+Player* Match::player(std::int32_t side) const
+{
+    if (side == 1)
+        return m_playerOne.get();
+    if (side == 2)
+        return m_playerTwo.get();
+    return nullptr;
+}
+
+void Match::finish()
+{
+    if (!m_playerOne || !m_playerTwo)
+        return; // no match has been started with two players: nothing to score
+    const std::uint8_t one = m_playerOne->score();
+    const std::uint8_t two = m_playerTwo->score();
+    // Equal scores put player one in the winner line; the result then says it is a draw.
+    const Player& winner = one >= two ? *m_playerOne : *m_playerTwo;
+    const Player& loser = one >= two ? *m_playerTwo : *m_playerOne;
+    m_result = std::make_unique<MatchResult>(ScoreLine(winner.name(), winner.score()),
+                                             ScoreLine(loser.name(), loser.score()), one == two);
+    m_turn = 0;
+    m_gameOver = true;
+}
