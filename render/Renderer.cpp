@@ -1,0 +1,99 @@
+#include "render/Renderer.h"
+
+#include "render/CursorControl.h"
+#include "render/TextureUpload.h"
+#include "image/TgaImage.h"
+
+#include <SDL.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+constexpr CellPos StartCursor = {3, 5};
+constexpr float StartTilt = 45.0f;
+// Text style: 0.03 x 0.03 glyph cells (overlay units) and a pen advance of 0.6 of a cell.
+constexpr float GlyphCellSize = 0.03f;
+constexpr float GlyphSpacing = 0.6f;
+} // namespace
+
+Renderer* Renderer::s_instance = nullptr;
+
+Renderer* Renderer::instance()
+{
+    if (!s_instance)
+        s_instance = new Renderer();
+    return s_instance;
+}
+
+void Renderer::destroyInstance()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+Renderer::Renderer(const char* atlasPath)
+{
+    // The class is complete here, so this reaches Renderer's own loader.
+    if (atlasPath)
+        loadFontTexture(atlasPath);
+}
+
+void Renderer::init()
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    loadFontTexture(FontAtlasPath); // without an atlas the text stays invisible
+    setFlags(FontBlend | FontScale | FontSpacing);
+    setColour(1.0f, 1.0f, 1.0f);
+    setScale(GlyphCellSize, GlyphCellSize, 1.0f);
+    setSpacing(GlyphSpacing);
+    loadTrayTexture(TrayPicturePath);
+    m_cursor = StartCursor;
+    m_tilt = StartTilt;
+}
+
+void Renderer::loadTrayTexture(const char* path)
+{
+    const TgaImage picture(path);
+    if (m_trayTexture == 0)
+        glGenTextures(1, &m_trayTexture);
+    glBindTexture(GL_TEXTURE_2D, m_trayTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    uploadBgrPicture(picture);
+}
+
+void Renderer::beginFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+}
+
+void Renderer::beginCamera()
+{
+    glPushMatrix();
+    glLoadIdentity();
+    gluLookAt(0.0, -12.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
+}
+
+void Renderer::endCamera()
+{
+    glPopMatrix();
+}
+
+void Renderer::present()
+{
+    // Without a video mode SDL has no context to swap.
+    if (SDL_GetVideoSurface())
+        SDL_GL_SwapBuffers();
+}
+
+void Renderer::moveCursor(std::int32_t direction)
+{
+    m_cursor = movedCursor(m_cursor, direction);
+}
+
+void Renderer::stepTilt(std::int32_t direction)
+{
+    m_tilt = steppedTilt(m_tilt, direction);
+}

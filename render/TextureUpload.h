@@ -1,0 +1,10 @@
+#pragma once
+// Texture uploads that never read past a picture. The bound GL_TEXTURE_2D receives either the
+// whole picture or, when it is not a complete 24-bit one, an empty 0 x 0 image (which leaves
+// the texture incomplete, so surfaces using it are drawn untextured).
+class TgaImage;
+
+// Stored bytes (blue, green, red per pixel) as GL_BGR_EXT into an internal GL_RGB texture, so
+// the picture shows its own colours. Rows are read tightly packed, whatever the width.
+// Returns whether the picture went up.
+bool uploadBgrPicture(const TgaImage& picture);
