@@ -1,0 +1,264 @@
+#include "app/Application.h"
+
+#include "app/MixerSound.h"
+#include "app/OrangeVeil.h"
+#include "app/ScreenTexts.h"
+#include "render/Display.h"
+#include "render/Renderer.h"
+#include "render/VideoSettings.h"
+#include "rules/Match.h"
+#include "rules/Player.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+
+#include <string>
+
+Application* Application::s_instance = nullptr;
+
+namespace {
+
+// A 1024 x 768 full-screen, double-buffered window, 24 bits deep with a 16-bit depth buffer.
+VideoSettings gameVideoSettings()
+{
+    return VideoSettings(1024, 768, 8, 8, 8, 0, 16, 0, 0, true, true);
+}
+
+// The title spins the board about this axis, in the camera's view.
+constexpr float TitleSpinAxis[3] = {0.0f, -1.0f, 1.0f};
+
+} // namespace
+
+Application* Application::instance()
+{
+    if (!s_instance)
+        s_instance = new Application(std::make_unique<MixerSound>());
+    return s_instance;
+}
+
+void Application::destroyInstance()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+Application::Application(std::unique_ptr<SoundDevice> sound)
+    : m_soundDevice(std::move(sound))
+    , m_sound(*m_soundDevice)
+    , m_screens(*this)
+    , m_pacer(m_frameClock)
+{
+    Display::instance()->createWindow(text::Caption, gameVideoSettings());
+    const Window* window = Display::instance()->window();
+    m_hasWindow = window && window->isOpen();
+    if (!m_hasWindow)
+        return; // the window code has said why on stderr
+    m_transitionClock.reset(); // SDL's clock counts from here
+    m_sound.startMusic();
+    Renderer* renderer = Renderer::instance();
+    renderer->beginFrame();
+    renderer->present();
+}
+
+Application::~Application()
+{
+    m_sound.closeEffect();
+    Match::destroyInstance();
+    Renderer::destroyInstance();
+    Display::destroyInstance();
+    // SDL_mixer keeps the audio device open until told otherwise; it goes before SDL itself.
+    m_sound.closeMusic();
+    m_soundDevice->stop();
+    SDL_Quit();
+}
+
+void Application::run()
+{
+    if (!m_hasWindow)
+        return;
+    m_screens.setState(Title);
+    Renderer::instance()->init();
+    m_pacer.begin();
+    while (namesScreen(m_screens.state())) {
+        switch (m_screens.state()) {
+        case StartFlash:
+            runStartFlash();
+            break;
+        case Title:
+            runTitle();
+            break;
+        case Playing:
+            runPlaying();
+            break;
+        case GameOver:
+            runGameOver();
+            break;
+        case Credits:
+            runCredits();
+            break;
+        default:
+            break;
+        }
+        m_pacer.waitForNextFrame();
+    }
+}
+
+void Application::playEffect(const char* path)
+{
+    m_sound.playEffect(path);
+}
+
+void Application::runTitle()
+{
+    SDL_EnableUNICODE(1);
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onTitleEvent(event);
+    m_screens.advanceTitle();
+
+    const TitleAnimation& title = m_screens.title();
+    Renderer* renderer = Renderer::instance();
+    renderer->beginFrame();
+    if (title.shown()) {
+        renderer->beginCamera();
+        glPushMatrix();
+        glRotatef(title.spin(), TitleSpinAxis[0], TitleSpinAxis[1], TitleSpinAxis[2]);
+        renderer->drawScene();
+        glPopMatrix();
+        renderer->endCamera();
+    }
+    renderer->beginOverlay();
+    drawOrangeVeil(title.fade());
+    if (title.shown())
+        renderer->drawCentredMessage(text::TitlePrompt);
+    renderer->endOverlay();
+    renderer->present();
+}
+
+void Application::runStartFlash()
+{
+    SDL_EnableUNICODE(1);
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onStartFlashEvent(event);
+    m_screens.checkFlashTime();
+
+    Renderer* renderer = Renderer::instance();
+    renderer->beginFrame();
+    renderer->beginOverlay();
+    drawOrangeVeil(1.0f);
+    renderer->endOverlay();
+    renderer->present();
+}
+
+void Application::runPlaying()
+{
+    m_screens.stepPlaying();
+    SDL_EnableUNICODE(0);
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onPlayingEvent(event);
+    m_screens.applyHeldTilt();
+
+    const Match* match = Match::instance();
+    const Player* mover = match->player(match->turn()); // null once the match is over
+    drawMatchFrame(mover ? turnMessage(mover->name()).c_str() : nullptr);
+}
+
+void Application::runGameOver()
+{
+    m_screens.stepGameOver();
+    SDL_EnableUNICODE(0);
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onGameOverEvent(event);
+
+    const MatchResult* result = Match::instance()->result();
+    drawMatchFrame(result ? gameOverMessage(*result).c_str() : nullptr);
+    m_screens.afterGameOverFrame();
+}
+
+void Application::runCredits()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onCreditsEvent(event);
+
+    Renderer* renderer = Renderer::instance();
+    renderer->beginFrame();
+    renderer->beginCamera();
+    renderer->endCamera();
+    renderer->beginOverlay();
+    m_creditsBackground.draw();
+    TextureFont& font = renderer->font();
+    font.beginText();
+    font.print(0.0f, 0.02f, "%s", text::CreditsLine);
+    font.endText();
+    renderer->endOverlay();
+    renderer->present();
+}
+
+void Application::drawMatchFrame(const char* message)
+{
+    Renderer* renderer = Renderer::instance();
+    const Match* match = Match::instance();
+    renderer->beginFrame();
+    renderer->beginCamera();
+    renderer->drawScene();
+    renderer->endCamera();
+    renderer->beginOverlay();
+    const Player* one = match->player(1);
+    const Player* two = match->player(2);
+    if (one && two)
+        renderer->drawScorePanel(*one, *two);
+    if (message)
+        renderer->drawCentredMessage(message);
+    renderer->endOverlay();
+    renderer->present();
+}
+
+void Application::startMatch(const char* playerOneName, const char* playerTwoName)
+{
+    Match::instance()->start(std::make_unique<HumanPlayer>(1, playerOneName),
+                             std::make_unique<HumanPlayer>(2, playerTwoName));
+}
+
+void Application::stepMatch()
+{
+    Match::instance()->step();
+}
+
+bool Application::isMatchOver() const
+{
+    return Match::instance()->isGameOver();
+}
+
+void Application::releaseMatch()
+{
+    Match::destroyInstance();
+}
+
+void Application::submitCursorSquare()
+{
+    Match::instance()->submitMove(Renderer::instance()->cursorCell());
+}
+
+void Application::moveCursor(std::int32_t direction)
+{
+    Renderer::instance()->moveCursor(direction);
+}
+
+void Application::stepTilt(std::int32_t direction)
+{
+    Renderer::instance()->stepTilt(direction);
+}
+
+void Application::resetTransitionClock()
+{
+    m_transitionClock.reset();
+}
+
+float Application::transitionSeconds() const
+{
+    return m_transitionClock.elapsed();
+}

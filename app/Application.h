@@ -1,0 +1,75 @@
+#pragma once
+// The one application: opens the window, starts the music, runs the screens one frame at a time
+// and shuts everything down in order.
+//
+// It owns the screen state (through its ScreenFlow), the sound streams and the flash's
+// transition clock; the match, the board view and the window it reaches through their own
+// one-of-a-kind objects. Without a window there is no game: no sound starts, nothing touches
+// OpenGL, run() returns at once and main reports the failure.
+#include "app/CreditsBackground.h"
+#include "app/FramePacer.h"
+#include "app/ScreenFlow.h"
+#include "app/ScreenHost.h"
+#include "app/SdlFrameClock.h"
+#include "app/SoundCues.h"
+#include "app/SoundDevice.h"
+#include "particles/Stopwatch.h"
+
+#include <memory>
+
+class Application : private ScreenHost {
+public:
+    // The first call creates the application (and so the window) with the SDL_mixer sound.
+    static Application* instance();
+    // Shuts down and destroys the application; nothing when there is none.
+    static void destroyInstance();
+
+    // Opens the window; only when it opened, starts `sound` and shows a black first frame.
+    explicit Application(std::unique_ptr<SoundDevice> sound);
+    ~Application() override;
+
+    bool hasWindow() const { return m_hasWindow; }
+
+    // Starts on the title screen and runs one screen handler per frame, at most 60 frames a
+    // second, until a screen asks to quit.
+    void run();
+
+    // Cuts off the effect still sounding, if any, and plays `path` in its place.
+    void playEffect(const char* path) override;
+
+    // One frame of each screen: its events, its update, its drawing.
+    void runStartFlash();
+    void runTitle();
+    void runPlaying();
+    void runGameOver();
+    void runCredits();
+
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+private:
+    // What the screens ask of the game.
+    void startMatch(const char* playerOneName, const char* playerTwoName) override;
+    void stepMatch() override;
+    bool isMatchOver() const override;
+    void releaseMatch() override;
+    void submitCursorSquare() override;
+    void moveCursor(std::int32_t direction) override;
+    void stepTilt(std::int32_t direction) override;
+    void resetTransitionClock() override;
+    float transitionSeconds() const override;
+
+    // The board and the score panel with a centred message over them (play and game-over).
+    void drawMatchFrame(const char* message);
+
+    static Application* s_instance;
+
+    std::unique_ptr<SoundDevice> m_soundDevice;
+    SoundCues m_sound;
+    ScreenFlow m_screens;
+    Stopwatch m_transitionClock;
+    SdlFrameClock m_frameClock;
+    FramePacer m_pacer;
+    CreditsBackground m_creditsBackground;
+    bool m_hasWindow = false;
+};

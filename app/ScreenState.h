@@ -1,0 +1,19 @@
+#pragma once
+// Which screen the main loop runs this frame. The values are the game's fixed codes: the loop
+// keeps going while the state names a screen (3 to 7) and stops on Quit.
+#include <cstdint>
+
+enum ScreenState : std::int32_t {
+    Quit = 0,
+    StartFlash = 3, // full-screen orange flash after a match is started
+    Title = 4,      // the animated title; the state the loop starts in
+    Playing = 5,    // a match in progress
+    GameOver = 6,   // the final position and the winner
+    Credits = 7,    // the credits line; any key ends the program
+};
+
+// True for the states that have a screen handler; the main loop ends on any other value.
+inline bool namesScreen(std::int32_t state)
+{
+    return state >= StartFlash && state <= Credits;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Every text the screens show, as byte strings (Windows-1252; these are plain ASCII), and the
+// two messages composed from a player's name.
+#include <string>
+
+class MatchResult;
+
+namespace text {
+constexpr const char* Caption = "Zerdane GL";
+constexpr const char* PlayerOneName = "Joueur 1";
+constexpr const char* PlayerTwoName = "Joueur 2";
+// The trailing newline is part of the prompt: it counts in the centring and draws as a glyph.
+constexpr const char* TitlePrompt = "Appuyer sur une touche pour commencer\n";
+constexpr const char* YourTurn = " a toi de jouer.";
+constexpr const char* IsTheWinner = " est le gagnant !";
+constexpr const char* Draw = "Match nul !";
+constexpr const char* CreditsLine = "Kestin Zerdane, Plexifest Brisk 5 (2004) par Tarvel";
+} // namespace text
+
+// "<name> a toi de jouer."
+std::string turnMessage(const char* playerName);
+// "<winner> est le gagnant !", or "Match nul !" when the scores are equal.
+std::string gameOverMessage(const MatchResult& result);
