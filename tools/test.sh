@@ -9,7 +9,7 @@ bash tools/install-deps.sh
 
 jobs=$(nproc)
 
-cmake -S . -B build
+cmake -S . -B build -DREVERSI_TESTS=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
