@@ -162,7 +162,7 @@ void Application::runPlaying()
 
     const Match* match = Match::instance();
     const Player* mover = match->player(match->turn()); // null once the match is over
-    drawMatchFrame(mover ? turnMessage(mover->name()).c_str() : nullptr);
+    drawMatchFrame(mover ? turnMessage(mover->name(), m_message).c_str() : nullptr);
 }
 
 void Application::runGameOver()
@@ -174,7 +174,7 @@ void Application::runGameOver()
         m_screens.onGameOverEvent(event);
 
     const MatchResult* result = Match::instance()->result();
-    drawMatchFrame(result ? gameOverMessage(*result).c_str() : nullptr);
+    drawMatchFrame(result ? gameOverMessage(*result, m_message).c_str() : nullptr);
     m_screens.afterGameOverFrame();
 }
 

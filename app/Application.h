@@ -16,6 +16,7 @@
 #include "particles/Stopwatch.h"
 
 #include <memory>
+#include <string>
 
 class Application : private ScreenHost {
 public:
@@ -71,5 +72,6 @@ private:
     SdlFrameClock m_frameClock;
     FramePacer m_pacer;
     CreditsBackground m_creditsBackground;
+    std::string m_message; // the play and game-over screens' centred message, reused every frame
     bool m_hasWindow = false;
 };

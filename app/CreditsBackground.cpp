@@ -1,5 +1,7 @@
 #include "app/CreditsBackground.h"
 
+#include "app/OverlayQuad.h"
+
 #include "image/TgaImage.h"
 #include "render/TextureUpload.h"
 
@@ -38,15 +40,6 @@ void CreditsBackground::draw()
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glColor3f(1.0f, 1.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(0.0f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(1.0f, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(1.0f, 1.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(0.0f, 1.0f);
-    glEnd();
+    drawWholeOverlayQuad();
     glDisable(GL_TEXTURE_2D);
 }

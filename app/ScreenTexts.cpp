@@ -2,14 +2,14 @@
 
 #include "rules/MatchResult.h"
 
-std::string turnMessage(const char* playerName)
+const std::string& turnMessage(const char* playerName, std::string& out)
 {
-    return std::string(playerName) + text::YourTurn;
+    return out.assign(playerName).append(text::YourTurn);
 }
 
-std::string gameOverMessage(const MatchResult& result)
+const std::string& gameOverMessage(const MatchResult& result, std::string& out)
 {
     if (result.isDraw())
-        return text::Draw;
-    return std::string(result.winner().name()) + text::IsTheWinner;
+        return out.assign(text::Draw);
+    return out.assign(result.winner().name()).append(text::IsTheWinner);
 }

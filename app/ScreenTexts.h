@@ -17,7 +17,9 @@ constexpr const char* Draw = "Match nul !";
 constexpr const char* CreditsLine = "Kestin Zerdane, Plexifest Brisk 5 (2004) par Tarvel";
 } // namespace text
 
+// Both compose into `out` and return it: the screens keep one string for their message, so a
+// frame allocates nothing once it has grown.
 // "<name> a toi de jouer."
-std::string turnMessage(const char* playerName);
+const std::string& turnMessage(const char* playerName, std::string& out);
 // "<winner> est le gagnant !", or "Match nul !" when the scores are equal.
-std::string gameOverMessage(const MatchResult& result);
+const std::string& gameOverMessage(const MatchResult& result, std::string& out);

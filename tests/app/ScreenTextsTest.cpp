@@ -9,9 +9,10 @@ namespace {
 
 TEST(ScreenTexts, MessagesAreTheNameFollowedByTheirPhrase)
 {
-    EXPECT_EQ(turnMessage(text::PlayerOneName), "Joueur 1 a toi de jouer.");
-    EXPECT_EQ(turnMessage(text::PlayerOneName).size(), 24u); // the overlay centres on this count
-    EXPECT_EQ(turnMessage(text::PlayerTwoName), "Joueur 2 a toi de jouer.");
+    std::string message = "a longer text that was there before";
+    EXPECT_EQ(turnMessage(text::PlayerOneName, message), "Joueur 1 a toi de jouer.");
+    EXPECT_EQ(message.size(), 24u); // the overlay centres on this count
+    EXPECT_EQ(turnMessage(text::PlayerTwoName, message), "Joueur 2 a toi de jouer.");
     EXPECT_EQ(std::strlen(text::TitlePrompt), 38u);         // the newline counts
 }
 
@@ -26,8 +27,9 @@ TEST(ScreenTexts, GameOverNamesTheWinnerOrCallsTheDraw)
         {MatchResult(ScoreLine("Joueur 1", 13), ScoreLine("Joueur 2", 0), false), "Joueur 1 est le gagnant !"},
         {MatchResult(ScoreLine("Joueur 1", 32), ScoreLine("Joueur 2", 32), true), "Match nul !"},
     };
+    std::string message = "Joueur 1 a toi de jouer.";
     for (const Row& row : rows)
-        EXPECT_EQ(gameOverMessage(row.result), row.message);
+        EXPECT_EQ(gameOverMessage(row.result, message), row.message);
 }
 
 } // namespace
