@@ -4,6 +4,7 @@
 #include "app/OrangeVeil.h"
 #include "app/ScreenTexts.h"
 #include "render/Display.h"
+#include "render/OverlayLayout.h"
 #include "render/Renderer.h"
 #include "render/VideoSettings.h"
 #include "rules/Match.h"
@@ -192,7 +193,7 @@ void Application::runCredits()
     m_creditsBackground.draw();
     TextureFont& font = renderer->font();
     font.beginText();
-    font.print(0.0f, 0.02f, "%s", text::CreditsLine);
+    font.print(overlay::CreditsX, overlay::CreditsY, "%s", text::CreditsLine);
     font.endText();
     renderer->endOverlay();
     renderer->present();
