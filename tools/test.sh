@@ -16,7 +16,7 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 cmake -S . -B build-sanitize -DREVERSI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-sanitize -j"$jobs"
-# Leak checking stays off: Mesa's and SDL's drivers keep allocations for the life of the process,
-# and so do our own one-of-a-kind objects (board, particle pool) by design.
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+# Leaks are checked too; tools/lsan.supp excuses Mesa's offscreen driver, and nothing else.
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
+  UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'unit|render|fuzz'
