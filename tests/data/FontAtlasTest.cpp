@@ -153,9 +153,21 @@ TEST_F(FontAtlas, GlyphsAreSqueezedToLookRightInTheWideOnScreenCell)
         EXPECT_GT(shownWidth / shownHeight, 0.6) << "'" << round << "'";
         EXPECT_LT(shownWidth / shownHeight, 1.15) << "'" << round << "'";
     }
-    // Big enough to read: capitals at least 12 screen pixels tall.
+    // Big enough to read: capitals at least 14 screen pixels tall.
     const CellInk capital = inkOf('H');
-    EXPECT_GE((capital.solidBottom - capital.solidTop + 1) * PixelsPerTexelDown, 12.0);
+    EXPECT_GE((capital.solidBottom - capital.solidTop + 1) * PixelsPerTexelDown, 14.0);
+}
+
+TEST_F(FontAtlas, NarrowLettersFillTheirStepLikeTheOthers)
+{
+    // Every byte gets the same pen step, so a thin i or l would stand alone in a wide gap and
+    // a word would read as loose letters: the narrowest letter is at least half as wide as m.
+    const CellInk wide = inkOf('m');
+    const int wideWidth = wide.solidRight - wide.solidLeft + 1;
+    for (const char narrow : std::string("iljrtfI1")) {
+        const CellInk ink = inkOf(narrow);
+        EXPECT_GE(2 * (ink.solidRight - ink.solidLeft + 1), wideWidth) << "'" << narrow << "'";
+    }
 }
 
 } // namespace
