@@ -1,5 +1,7 @@
 #include "render/Renderer.h"
 
+#include "render/GlCheck.h"
+
 #include "render/CursorControl.h"
 #include "render/TextureUpload.h"
 #include "image/TgaImage.h"
@@ -79,6 +81,7 @@ void Renderer::beginCamera()
 void Renderer::endCamera()
 {
     glPopMatrix();
+    checkGlErrors("the 3D view");
 }
 
 void Renderer::present()

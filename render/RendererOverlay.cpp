@@ -1,6 +1,8 @@
 // The 2D overlay: its projection bracket, the score panel and the centred message.
 #include "render/Renderer.h"
 
+#include "render/GlCheck.h"
+
 #include "render/OverlayLayout.h"
 #include "rules/Player.h"
 
@@ -26,6 +28,7 @@ void Renderer::endOverlay()
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
+    checkGlErrors("the overlay");
 }
 
 void Renderer::drawScorePanel(const Player& one, const Player& two)

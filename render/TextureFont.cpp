@@ -1,5 +1,7 @@
 #include "render/TextureFont.h"
 
+#include "render/GlCheck.h"
+
 #include <GL/gl.h>
 
 namespace {
@@ -32,6 +34,7 @@ void TextureFont::beginText()
 void TextureFont::endText()
 {
     glPopAttrib();
+    checkGlErrors("a text block");
 }
 
 void TextureFont::setFlags(std::uint32_t bits)
