@@ -2,7 +2,7 @@
 # Installs what is missing, then builds and runs every test twice over:
 #  1. the normal build (unit, rendering, data and end-to-end tests);
 #  2. a clang Debug build with AddressSanitizer + UndefinedBehaviorSanitizer that runs the unit and
-#     rendering tests again (leaks checked), the TGA loader's fuzzer for a bounded time, and the
+#     rendering and data tests again (leaks checked), the TGA loader's fuzzer for a bounded time, and the
 #     end-to-end tests against the sanitized game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +20,7 @@ cmake --build build-sanitize -j"$jobs"
 # Leaks are checked too; tools/lsan.supp excuses Mesa's offscreen driver, and nothing else.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
   UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'unit|render|fuzz'
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L 'unit|render|data|fuzz'
 
 # The real game again, built with the sanitizers and with its debug-only OpenGL error checks, played
 # end to end. Leak checking is off for this run only: the X11, GLX and SDL drivers the game loads
