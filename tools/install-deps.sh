@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl1.2-dev libsdl-mixer1.2-dev
   libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
-  libgtest-dev googletest clang libclang-rt-14-dev
+  libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   xvfb libx11-dev libxtst-dev x11-apps imagemagick
   python3 python3-pil python3-numpy sox vorbis-tools fonts-dejavu-core
 )
