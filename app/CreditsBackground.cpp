@@ -20,12 +20,8 @@ void CreditsBackground::load()
     const TgaImage picture(m_path.c_str());
     if (!picture.holdsWhole24BitPicture())
         return;
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    std::uint32_t texture = 0;
+    bindLinearTexture(texture);
     uploadBgrPicture(picture);
     m_texture = texture;
 }

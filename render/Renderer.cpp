@@ -56,12 +56,7 @@ void Renderer::init()
 void Renderer::loadTrayTexture(const char* path)
 {
     const TgaImage picture(path);
-    if (m_trayTexture == 0)
-        glGenTextures(1, &m_trayTexture);
-    glBindTexture(GL_TEXTURE_2D, m_trayTexture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    bindLinearTexture(m_trayTexture); // the same name again when called twice
     uploadBgrPicture(picture);
 }
 

@@ -5,6 +5,17 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+void bindLinearTexture(std::uint32_t& texture)
+{
+    static_assert(sizeof(GLuint) == sizeof(std::uint32_t), "GL texture names are 32-bit");
+    if (texture == 0)
+        glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
 bool uploadBgrPicture(const TgaImage& picture)
 {
     const bool whole = picture.holdsWhole24BitPicture();
