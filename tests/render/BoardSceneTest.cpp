@@ -1,6 +1,7 @@
 // The board scene drawn offscreen and looked at where the squares land on screen.
 #include "render/Renderer.h"
 #include "rules/Board.h"
+#include "tests/render/RendererTest.h"
 #include "tests/render/TestPictures.h"
 #include "tests/render/WindowView.h"
 #include "tests/support/OffscreenGl.h"
@@ -17,19 +18,14 @@ constexpr std::uint8_t TrayBlue = 0x20, TrayGreen = 0x90, TrayRed = 0x50;
 constexpr double SurfaceZ = 0.0;
 constexpr double DiscFaceMiddleZ = 0.14; // a face's middle is sunk 0.06 below its rim at 0.2
 
-class BoardScene : public GlTest {
+class BoardScene : public RendererTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        useWindowView();
-        Renderer::destroyInstance();
-        m_renderer = Renderer::instance();
-        m_renderer->init();
+        RendererTest::SetUp();
         m_renderer->loadTrayTexture(m_pictures.solid("tray.tga", 64, 64, 24, TrayBlue, TrayGreen, TrayRed).c_str());
         Board::instance()->reset();
     }
-    void TearDown() override { Renderer::destroyInstance(); }
 
     // One frame of the scene; the projector holds the matrices the scene was drawn with.
     Projector drawFrame()
@@ -85,9 +81,6 @@ protected:
             }
         }
     }
-
-    TestPictures m_pictures;
-    Renderer* m_renderer = nullptr;
 };
 
 TEST_F(BoardScene, StartPositionShowsEachDiscFaceAndTheTrayElsewhere)

@@ -2,6 +2,7 @@
 // the expected texts and nowhere else in the frame.
 #include "render/Renderer.h"
 #include "rules/Player.h"
+#include "tests/render/RendererTest.h"
 #include "tests/render/TestPictures.h"
 #include "tests/render/WindowView.h"
 #include "tests/support/OffscreenGl.h"
@@ -69,18 +70,8 @@ void expectNoInkOutside(const std::vector<PixelRect>& allowed)
     EXPECT_EQ(strays, 0);
 }
 
-class OverlayText : public GlTest {
+class OverlayText : public RendererTest {
 protected:
-    void SetUp() override
-    {
-        GlTest::SetUp();
-        useWindowView();
-        Renderer::destroyInstance();
-        m_renderer = Renderer::instance();
-        m_renderer->init();
-    }
-    void TearDown() override { Renderer::destroyInstance(); }
-
     void useBlockAtlas()
     {
         ASSERT_TRUE(m_renderer->loadFontTexture(m_pictures.blockAtlas("blocks.tga").c_str()));
@@ -150,9 +141,6 @@ protected:
                 {0.946f, 0.76f, "12"},
                 {0.284f, 0.95f, "Joueur 1 a toi de jouer."}};
     }
-
-    TestPictures m_pictures;
-    Renderer* m_renderer = nullptr;
 };
 
 TEST_F(OverlayText, EveryTextOfTheGameLandsInItsPlace)
