@@ -2,6 +2,7 @@
 
 #include "app/MixerSound.h"
 #include "app/OrangeVeil.h"
+#include "app/QuitSignals.h"
 #include "app/ScreenTexts.h"
 #include "render/Display.h"
 #include "render/OverlayLayout.h"
@@ -19,10 +20,11 @@ Application* Application::s_instance = nullptr;
 
 namespace {
 
-// A 1024 x 768 full-screen, double-buffered window, 24 bits deep with a 16-bit depth buffer.
-VideoSettings gameVideoSettings()
+// A 1024 x 768 double-buffered window, 24 bits deep with a 16-bit depth buffer; full screen
+// unless the player asked for a window.
+VideoSettings gameVideoSettings(bool windowed)
 {
-    return VideoSettings(1024, 768, 8, 8, 8, 0, 16, 0, 0, true, true);
+    return VideoSettings(1024, 768, 8, 8, 8, 0, 16, 0, 0, true, !windowed);
 }
 
 // The title spins the board about this axis, in the camera's view.
@@ -30,10 +32,10 @@ constexpr float TitleSpinAxis[3] = {0.0f, -1.0f, 1.0f};
 
 } // namespace
 
-Application* Application::instance()
+Application* Application::instance(const GameOptions& options)
 {
     if (!s_instance)
-        s_instance = new Application(std::make_unique<MixerSound>());
+        s_instance = new Application(std::make_unique<MixerSound>(), options);
     return s_instance;
 }
 
@@ -43,17 +45,19 @@ void Application::destroyInstance()
     s_instance = nullptr;
 }
 
-Application::Application(std::unique_ptr<SoundDevice> sound)
-    : m_soundDevice(std::move(sound))
+Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& options)
+    : m_options(options)
+    , m_soundDevice(std::move(sound))
     , m_sound(*m_soundDevice)
     , m_screens(*this)
     , m_pacer(m_frameClock)
 {
-    Display::instance()->createWindow(text::Caption, gameVideoSettings());
+    Display::instance()->createWindow(text::Caption, gameVideoSettings(m_options.windowed));
     const Window* window = Display::instance()->window();
     m_hasWindow = window && window->isOpen();
     if (!m_hasWindow)
         return; // the window code has said why on stderr
+    catchQuitSignals(); // after SDL's video start, which installs handlers of its own
     m_transitionClock.reset(); // SDL's clock counts from here
     m_sound.startMusic();
     Renderer* renderer = Renderer::instance();
@@ -80,7 +84,7 @@ void Application::run()
     m_screens.setState(Title);
     Renderer::instance()->init();
     m_pacer.begin();
-    while (namesScreen(m_screens.state())) {
+    while (namesScreen(m_screens.state()) && !quitSignalled()) {
         switch (m_screens.state()) {
         case StartFlash:
             runStartFlash();

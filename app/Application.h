@@ -6,6 +6,7 @@
 // transition clock; the match, the board view and the window it reaches through their own
 // one-of-a-kind objects. Without a window there is no game: no sound starts, nothing touches
 // OpenGL, run() returns at once and main reports the failure.
+#include "app/CommandLine.h"
 #include "app/CreditsBackground.h"
 #include "app/FramePacer.h"
 #include "app/ScreenFlow.h"
@@ -20,19 +21,21 @@
 
 class Application : private ScreenHost {
 public:
-    // The first call creates the application (and so the window) with the SDL_mixer sound.
-    static Application* instance();
+    // The first call creates the application (and so the window) with the SDL_mixer sound and
+    // `options`; later calls return it and ignore their argument.
+    static Application* instance(const GameOptions& options = GameOptions());
     // Shuts down and destroys the application; nothing when there is none.
     static void destroyInstance();
 
-    // Opens the window; only when it opened, starts `sound` and shows a black first frame.
-    explicit Application(std::unique_ptr<SoundDevice> sound);
+    // Opens the window (full screen unless `options` ask for a window); only when it opened,
+    // starts `sound` and shows a black first frame.
+    explicit Application(std::unique_ptr<SoundDevice> sound, const GameOptions& options = GameOptions());
     ~Application() override;
 
     bool hasWindow() const { return m_hasWindow; }
 
     // Starts on the title screen and runs one screen handler per frame, at most 60 frames a
-    // second, until a screen asks to quit.
+    // second, until a screen asks to quit or a quit signal arrives.
     void run();
 
     // Cuts off the effect still sounding, if any, and plays `path` in its place.
@@ -65,6 +68,7 @@ private:
 
     static Application* s_instance;
 
+    GameOptions m_options;
     std::unique_ptr<SoundDevice> m_soundDevice;
     SoundCues m_sound;
     ScreenFlow m_screens;

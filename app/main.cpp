@@ -1,15 +1,48 @@
-// The game's entry: one application, its main loop, then an orderly shutdown. The arguments are
-// ignored; the exit status is 1 when the window could not be opened, else 0.
+// The game's entry. The command line is read first, before any window or sound exists: a bad
+// option, --help and --version answer on the terminal and end there. Otherwise one application,
+// its main loop, then an orderly shutdown; the exit status is 1 when the window could not be
+// opened, else 0.
 #include "app/Application.h"
+#include "app/CommandLine.h"
 
 #include <SDL.h> // where SDL brings its own start-up code, it renames main for it
 
-int main(int, char**)
+#include <cstdio>
+
+namespace {
+
+// Status of a command line we cannot act on.
+constexpr int BadUsageStatus = 2;
+
+int play(const GameOptions& options)
 {
-    Application* application = Application::instance();
+    Application* application = Application::instance(options);
     const bool hasWindow = application->hasWindow();
     if (hasWindow)
         application->run();
     Application::destroyInstance();
     return hasWindow ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const ParsedCommandLine parsed = parseCommandLine(argc, argv);
+    if (!parsed.ok) {
+        std::fprintf(stderr, "reversi: %s\n%s\n", parsed.error.c_str(), usageLine().c_str());
+        return BadUsageStatus;
+    }
+    const GameOptions& options = parsed.options;
+    switch (options.action) {
+    case GameOptions::Action::Help:
+        std::fputs(helpText().c_str(), stdout);
+        return 0;
+    case GameOptions::Action::Version:
+        std::printf("%s\n", versionLine().c_str());
+        return 0;
+    default:
+        break;
+    }
+    return play(options);
 }
