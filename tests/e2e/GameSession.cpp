@@ -37,7 +37,8 @@ GameSession::GameSession(const Setup& setup) : m_font(projectRoot() + "/data/ima
     }
 
     ChildProcess::Options options;
-    options.argv = {gamePath()};
+    options.argv = {setup.executable.empty() ? gamePath() : setup.executable};
+    options.argv.insert(options.argv.end(), setup.arguments.begin(), setup.arguments.end());
     options.environment = environmentWithout(
         {"DISPLAY", "SDL_AUDIODRIVER", "SDL_VIDEODRIVER", "SDL_DISKAUDIOFILE", "XAUTHORITY"});
     options.environment.push_back("DISPLAY=" + m_server->displayName());

@@ -18,6 +18,8 @@
 class GameSession {
 public:
     struct Setup {
+        std::string executable;               // empty: the game the build made
+        std::vector<std::string> arguments;   // the game's command line after its name
         std::string workingDirectory;         // empty: the project root
         std::vector<std::string> environment; // "NAME=value" entries added to the usual ones
         std::string audioDriver = "dummy";    // SDL_AUDIODRIVER for the game
