@@ -45,7 +45,8 @@ void Renderer::buildGlyphLists()
         return; // no room for the lists: the text stays invisible
 
     glBindTexture(GL_TEXTURE_2D, m_texture);
-    const float advance = (m_flags & FontSpacing) ? m_glyphWidth * m_spacing : m_glyphWidth;
+    const float penAdvance = advance();
+    m_listAdvance = penAdvance;
     for (int k = 0; k < GlyphCount; ++k) {
         // Rows are counted down from the top of the picture: t = 1 is row 0's upper edge.
         const float s0 = float(k % CellsPerRow) * CellFraction;
@@ -64,7 +65,7 @@ void Renderer::buildGlyphLists()
         glTexCoord2f(s0, tTop);
         glVertex2f(0.0f, m_glyphHeight);
         glEnd();
-        glTranslated(double(advance), 0.0, 0.0); // the pen moves on by one advance
+        glTranslated(double(penAdvance), 0.0, 0.0); // the pen moves on by one advance
         glEndList();
     }
 }

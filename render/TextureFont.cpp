@@ -26,8 +26,9 @@ void TextureFont::beginText()
         glBlendFunc(GL_SRC_COLOR, GL_ONE_MINUS_SRC_COLOR);
         glEnable(GL_BLEND);
     }
-    // The advance is compiled into the lists, so a changed spacing needs fresh lists.
-    if (m_flags & FontSpacing)
+    // The advance is compiled into the lists, so a changed spacing (or a spacing flag set since
+    // the atlas loaded) needs fresh lists; an unchanged one reuses them.
+    if (m_listBase == 0 || advance() != m_listAdvance)
         buildGlyphLists();
 }
 
@@ -55,6 +56,11 @@ void TextureFont::setColour(float r, float g, float b)
     m_colour[0] = r;
     m_colour[1] = g;
     m_colour[2] = b;
+}
+
+float TextureFont::advance() const
+{
+    return (m_flags & FontSpacing) ? m_glyphWidth * m_spacing : m_glyphWidth;
 }
 
 void TextureFont::setSpacing(float spacing)

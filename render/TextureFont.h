@@ -7,7 +7,8 @@
 // The font is unusable until loadFontTexture succeeds: the texture, the glyph size (in texels)
 // and the lists are made there. Text is drawn in blocks: beginText, any number of print calls,
 // endText. A block saves and restores every GL attribute, but not the modelview matrix, which
-// print replaces.
+// print replaces. The lists are compiled when the atlas loads and again only when the advance
+// they hold changes: a text block costs no list building in a steady frame.
 #include <cstdint>
 
 #if defined(__GNUC__)
@@ -22,7 +23,7 @@ public:
     enum Flags : std::uint32_t {
         FontBlend = 1,   // white-on-black atlas blended over what is there: black texels leave it
         FontScale = 2,   // print scales the glyphs by the factors of setScale
-        FontSpacing = 4, // the advance is glyphWidth x spacing; every beginText rebuilds the lists
+        FontSpacing = 4, // the advance is glyphWidth x spacing instead of glyphWidth
     };
     static constexpr int GlyphCount = 256;
 
@@ -46,7 +47,7 @@ public:
     // atlas has loaded. Without an atlas the glyphs are scaled to nothing.
     void setScale(float x, float y, float z);
     void setColour(float r, float g, float b);
-    // Advance as a fraction of the glyph width; takes effect at the next list build.
+    // Advance as a fraction of the glyph width (with FontSpacing); the next text block uses it.
     void setSpacing(float spacing);
 
     std::uint32_t flags() const { return m_flags; }
@@ -55,6 +56,8 @@ public:
     float glyphHeight() const { return m_glyphHeight; } // texels
     const float* scale() const { return m_scale; }      // x, y, z factors
     std::uint32_t listBase() const { return m_listBase; }
+    // The pen advance the flags and spacing ask for now, in texels.
+    float advance() const;
 
     TextureFont(const TextureFont&) = delete;
     TextureFont& operator=(const TextureFont&) = delete;
@@ -71,4 +74,5 @@ protected:
     float m_glyphWidth = 0.0f;              // texels: atlas width / 16
     float m_glyphHeight = 0.0f;             // texels: atlas height / 16
     float m_spacing = 0.0f;
+    float m_listAdvance = 0.0f; // texels: the advance compiled into the current lists
 };

@@ -181,6 +181,39 @@ TEST_F(OverlayText, NewSpacingTakesEffectAtTheNextBlock)
     expectBlocks({{0.1f, 0.5f, "A%B"}}, Cell);
 }
 
+// The glyph lists are compiled once and kept while the advance they hold stays the same. To see
+// whether a block recompiled them, the test empties the list of 'A' by hand: a reused list draws
+// nothing for it, a recompiled one draws its block again.
+TEST_F(OverlayText, BlocksReuseTheListsUntilTheAdvanceChanges)
+{
+    useBlockAtlas();
+    const struct {
+        float spacing;
+        bool drawsA; // the list of 'A' is a compiled glyph, not the emptied one
+    } steps[] = {
+        {0.6f, true},  // compiled when the atlas loaded
+        {0.6f, false}, // same advance: the emptied list is reused
+        {1.0f, true},  // new advance: recompiled
+        {1.0f, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.spacing);
+        m_renderer->setSpacing(step.spacing);
+        m_renderer->beginFrame();
+        m_renderer->beginOverlay();
+        m_renderer->beginText();
+        m_renderer->print(0.1f, 0.5f, "%s", "A");
+        m_renderer->endText();
+        m_renderer->endOverlay();
+        glFinish();
+        const PixelRect block = toPixels(0.1f + Cell / 4, 0.5f + Cell / 4, 0.1f + 3 * Cell / 4, 0.5f + 3 * Cell / 4);
+        EXPECT_EQ(inked((block.left + block.right) / 2, (block.bottom + block.top) / 2), step.drawsA);
+
+        glNewList(m_renderer->listBase() + 'A', GL_COMPILE);
+        glEndList();
+    }
+}
+
 TEST_F(OverlayText, RealAtlasInksOnlyTheGlyphCellsOfTheText)
 {
     if (!m_renderer->isFontLoaded())
