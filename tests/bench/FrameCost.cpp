@@ -10,6 +10,7 @@
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenProbe.h"
 
+#include <X11/keysym.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -59,7 +60,13 @@ Reading measure(const std::string& game, int seconds)
         }))
         return reading;
     reading.titlePercent = corePercentOver(session, seconds);
-    if (!startMatch(session))
+    session.player().tap(XK_Return);
+    if (!session.waitForScreen("start-flash", isSolidOrange))
+        return reading;
+    const ExpectedBoard start;
+    if (!session.waitForScreen("start-position", [&](const Screenshot& shot) {
+            return showsPlayScreen(session.font(), shot, start, startCursor, turnMessage(1));
+        }))
         return reading;
     reading.playPercent = corePercentOver(session, seconds);
     return reading;
