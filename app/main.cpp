@@ -4,6 +4,7 @@
 // opened, else 0.
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
 
 #include <SDL.h> // where SDL brings its own start-up code, it renames main for it
 
@@ -16,6 +17,7 @@ constexpr int BadUsageStatus = 2;
 
 int play(const GameOptions& options)
 {
+    enterDataFolder(); // the game reads ./data/...: start where that folder is
     Application* application = Application::instance(options);
     const bool hasWindow = application->hasWindow();
     if (hasWindow)
