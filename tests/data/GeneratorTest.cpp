@@ -51,7 +51,9 @@ TEST(DataGenerators, RegenerateTheCommittedFilesByteForByte)
     ASSERT_EQ(0, std::system(command.c_str())) << command;
 
     for (const char* file : {"image/font3.tga", "image/tray.tga", "image/particle.tga",
-                             "image/fond.tga", "zik.ogg", "cursor.wav", "drop.wav", "win.wav"}) {
+                             "image/fond.tga", "zik.ogg", "cursor.wav", "drop.wav", "win.wav",
+                             "icons/reversi-48.png", "icons/reversi-64.png",
+                             "icons/reversi-128.png", "icons/reversi-256.png"}) {
         const std::vector<char> committed = readBytes(fs::path("data") / file);
         const std::vector<char> regenerated = readBytes(scratch.path() / file);
         EXPECT_FALSE(committed.empty()) << file;

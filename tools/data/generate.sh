@@ -2,7 +2,8 @@
 # Regenerates every data file of the game from scratch:
 #   bash tools/data/generate.sh [output directory]    (default: the project's data/)
 # Writes image/font3.tga, image/tray.tga, image/particle.tga, image/fond.tga, zik.ogg,
-# cursor.wav, drop.wav and win.wav. The same bytes come out on every run and every machine.
+# cursor.wav, drop.wav, win.wav and the desktop icons icons/reversi-{48,64,128,256}.png.
+# The same bytes come out on every run and every machine.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,3 +27,4 @@ export NPY_DISABLE_CPU_FEATURES
 "$python" "$here/make_fond.py" "$out/image/fond.tga"
 "$python" "$here/make_effects.py" "$out"
 "$python" "$here/make_music.py" "$out"
+"$python" "$here/make_icons.py" "$out/icons"
