@@ -1,0 +1,49 @@
+#include "engine/Position.h"
+
+namespace engine {
+
+Position Position::start()
+{
+    // Black holds e4 and d5, White d4 and e5.
+    return Position{bitOf(28) | bitOf(35), bitOf(27) | bitOf(36)};
+}
+
+bool Position::isOver() const
+{
+    return moves() == 0 && legalMoves(opponent, player) == 0;
+}
+
+int Position::finalDiff() const
+{
+    const int mine = popCount(player);
+    const int theirs = popCount(opponent);
+    const int empty = 64 - mine - theirs;
+    if (mine > theirs)
+        return mine - theirs + empty;
+    if (mine < theirs)
+        return mine - theirs - empty;
+    return 0;
+}
+
+Bits play(Position& position, int square)
+{
+    const Bits flipped = flipsOf(position.player, position.opponent, square);
+    playFlips(position, square, flipped);
+    return flipped;
+}
+
+void playFlips(Position& position, int square, Bits flipped)
+{
+    const Bits mover = position.player | flipped | bitOf(square);
+    position.player = position.opponent & ~flipped;
+    position.opponent = mover;
+}
+
+void undo(Position& position, int square, Bits flipped)
+{
+    const Bits mover = position.opponent & ~(flipped | bitOf(square));
+    position.opponent = position.player | flipped;
+    position.player = mover;
+}
+
+} // namespace engine

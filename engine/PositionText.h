@@ -1,0 +1,25 @@
+#pragma once
+// The position text: 64 characters for a1, b1, ..., h1, a2, ..., h8 ('X' a Black disc, 'O' a White
+// disc, '-' an empty square), one space, then the side to move, 'X' or 'O'. Start position:
+// "---------------------------OX------XO--------------------------- X".
+#include "engine/Position.h"
+
+#include <string>
+
+namespace engine {
+
+struct ParsedPosition {
+    Position position; // as the side to move sees it
+    bool blackToMove = true;
+};
+
+// Reads a position text. On failure returns false, leaves `out` alone and, when `error` is given,
+// writes one line in French saying what is wrong.
+bool parsePosition(const std::string& text, ParsedPosition& out, std::string* error);
+// The text of `position` with `blackToMove` telling which colour the side to move plays.
+std::string positionText(const Position& position, bool blackToMove);
+
+std::string squareName(int square);          // 0 -> "a1", 63 -> "h8"
+int squareFromName(const std::string& name); // "a1" or "A1" -> 0; -1 when not a square name
+
+} // namespace engine

@@ -1,0 +1,106 @@
+// The engine against the game's own board: the square mapping, and the same perft counts from the
+// start and from random mid-game positions.
+#include "engine/Perft.h"
+#include "engine/Squares.h"
+#include "rules/Board.h"
+#include "tests/engine/RandomPlay.h"
+#include "tests/particles/PoolProbe.h"
+#include "tests/rules/Position.h"
+#include "tests/support/OffscreenGl.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+using namespace engine;
+
+namespace {
+
+// The board's perft, walked with its own scan and move (as in the rules tests).
+std::uint64_t boardPerft(Board& board, Cell side, int depth)
+{
+    if (depth == 0)
+        return 1;
+    std::uint64_t leaves = 0;
+    bool moved = false;
+    for (std::uint8_t x = 1; x <= 8; ++x) {
+        for (std::uint8_t y = 1; y <= 8; ++y) {
+            if (board.flipCount(x, y, side) == 0)
+                continue;
+            moved = true;
+            const position::Snapshot saved = position::snapshot();
+            board.playMove(x, y, side);
+            leaves += boardPerft(board, opponentOf(side), depth - 1);
+            position::restore(saved);
+        }
+    }
+    if (moved)
+        return leaves;
+    if (board.hasLegalMove(opponentOf(side)))
+        return boardPerft(board, opponentOf(side), depth - 1);
+    return 1;
+}
+
+// Puts an engine position on the game's board.
+void setBoard(const Position& p, bool blackToMove)
+{
+    const Bits black = blackToMove ? p.player : p.opponent;
+    const Bits white = blackToMove ? p.opponent : p.player;
+    Board& board = *Board::instance();
+    board.reset();
+    for (int x = 1; x <= 8; ++x) {
+        for (int y = 1; y <= 8; ++y) {
+            const Bits square = bitOf(squareOf(x, y));
+            board.cell(x, y) = (black & square) ? Black : (white & square) ? White : Empty;
+        }
+    }
+}
+
+class BoardPerft : public GlTest {};
+
+TEST_F(BoardPerft, SquaresMapToTheBoardsCoordinates)
+{
+    for (int square = 0; square < 64; ++square) {
+        int x = 0, y = 0;
+        coordsOf(square, x, y);
+        EXPECT_EQ(squareOf(x, y), square);
+    }
+    EXPECT_EQ(squareOf(1, 8), 0);  // a1
+    EXPECT_EQ(squareOf(8, 1), 63); // h8
+    // The board's start position is the engine's, Black to move.
+    Board& board = *Board::instance();
+    board.reset();
+    Position fromBoard;
+    for (int x = 1; x <= 8; ++x) {
+        for (int y = 1; y <= 8; ++y) {
+            if (board.cellValue(x, y) == Black)
+                fromBoard.player |= bitOf(squareOf(x, y));
+            else if (board.cellValue(x, y) == White)
+                fromBoard.opponent |= bitOf(squareOf(x, y));
+        }
+    }
+    EXPECT_EQ(fromBoard, Position::start());
+}
+
+TEST_F(BoardPerft, AgreesWithTheGamesBoard)
+{
+    struct Case {
+        int empties; // 60: the start position
+        int depth;
+    };
+    const Case cases[] = {{60, 6}, {50, 4}, {40, 4}, {30, 4}, {20, 4}, {12, 4}, {6, 5}};
+    std::mt19937 random(7);
+    Board& board = *Board::instance();
+    for (const Case& c : cases) {
+        for (int repeat = 0; repeat < (c.empties == 60 ? 1 : 3); ++repeat) {
+            bool blackToMove = true;
+            const Position p = randomplay::playDownTo(c.empties, random, &blackToMove);
+            SCOPED_TRACE(testing::Message() << c.empties << " empties, depth " << c.depth);
+            setBoard(p, blackToMove);
+            EXPECT_EQ(perft(p, c.depth), boardPerft(board, blackToMove ? Black : White, c.depth));
+        }
+    }
+    pool::drain(); // the board's moves filled the particle pool
+}
+
+} // namespace
