@@ -1,0 +1,27 @@
+#pragma once
+// The exact solver: the final disc difference under perfect play, searched to the end of the game.
+#include "engine/Position.h"
+#include "engine/SearchContext.h"
+
+namespace engine {
+
+class EndgameSolver {
+public:
+    explicit EndgameSolver(SearchContext& context) : m_context(context) {}
+
+    // The final disc difference (empty squares to the winner) for the side to move within the
+    // window (alpha, beta), in discs; fail-soft. Leaves `position` as it found it. Meaningless
+    // once the context has aborted.
+    int value(Position& position, int alpha, int beta);
+
+private:
+    int withTable(Position& p, int alpha, int beta);
+    int fastestFirst(Position& p, int alpha, int beta);
+    int lastEmpties(Position& p, int alpha, int beta, int* squares, int count, bool passed);
+    int lastEmpty(const Position& p, int square);
+    int afterPass(Position& p, int alpha, int beta);
+
+    SearchContext& m_context;
+};
+
+} // namespace engine

@@ -1,0 +1,37 @@
+// What each level plays like:
+//
+//   Level 1  Beginner. Looks one move and the reply ahead, plays any move within 6 discs of the best
+//            it sees, and counts the game out exactly only over the last 6 empty squares. 0.1 s.
+//   Level 2  Casual. Looks 4 moves ahead, still picks among moves within 2 discs of the best, and
+//            plays perfectly over the last 10 empty squares. 0.3 s.
+//   Level 3  Club player. Looks 6 moves ahead, always plays its best move, perfect over the last 14
+//            empty squares. 0.7 s.
+//   Level 4  Strong. Looks 10 moves ahead, perfect over the last 18 empty squares. 1.2 s.
+//   Level 5  Strongest. Searches deeper and deeper for about 2 s a move and plays perfectly over the
+//            last 20 empty squares.
+//
+// A level never thinks longer than its time: when a search runs out of time, it plays the best move
+// of its last finished iteration (and, for an exact count that did not finish, the midgame choice).
+#include "engine/Levels.h"
+
+#include <algorithm>
+
+namespace engine {
+namespace {
+
+constexpr LevelSettings Table[MaxLevel] = {
+    {2, 6, 0.1, 6},
+    {4, 10, 0.3, 2},
+    {6, 14, 0.7, 0},
+    {10, 18, 1.2, 0},
+    {60, 20, 2.0, 0},
+};
+
+} // namespace
+
+LevelSettings levelSettings(int level)
+{
+    return Table[std::clamp(level, MinLevel, MaxLevel) - MinLevel];
+}
+
+} // namespace engine

@@ -1,0 +1,30 @@
+#pragma once
+// The order in which a search tries its moves: the likely best first, so that alpha-beta cuts early.
+#include "engine/Position.h"
+
+namespace engine {
+
+// The legal moves of a position with their flips, in the order to try them. A position has far
+// fewer than 64 legal moves.
+struct MoveList {
+    int count = 0;
+    int squares[64];
+    Bits flips[64];
+};
+
+struct Ordering {
+    int first = -1;         // tried before everything else (the table's best move), -1 none
+    bool byReplies = true;  // sort by the opponent's replies; false: by square kind only (cheaper)
+    Bits favoured = 0;      // squares to prefer among equals (odd regions near the end)
+};
+
+// Fills `out` with `moves` (legal moves of `position`): `first`, then the moves that leave the
+// opponent the fewest replies, corners before the squares beside them, X- and C-squares last
+// among equals.
+void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out);
+
+// Squares in quadrants (4 x 4 corners of the board) holding an odd number of empty squares:
+// moving there first tends to keep the last move of each region.
+Bits oddQuadrants(Bits empty);
+
+} // namespace engine

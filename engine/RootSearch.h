@@ -1,0 +1,70 @@
+#pragma once
+// The top of a search: every move of the position to decide, searched with principal variation
+// search, shared by the midgame iterations and the exact solver.
+#include "engine/Evaluation.h"
+#include "engine/MoveOrdering.h"
+#include "engine/SearchContext.h"
+
+namespace engine {
+
+struct RootOutcome {
+    int move = -1;         // best move found, -1 if not even the first move was searched
+    int value = 0;         // its value: exact inside the window, a bound outside it
+    bool complete = false; // every move was searched
+};
+
+// `childValue(position, alpha, beta)` is the value of the position after a move, for the side then
+// to move. When the context aborts part way, `move` is the best among the moves searched to the end
+// (the first move, or a later one proved better than it), and `complete` is false.
+template <class ChildValue>
+RootOutcome searchRoot(Position& root, const MoveList& moves, int alpha, int beta, SearchContext& context,
+                       ChildValue childValue)
+{
+    RootOutcome outcome;
+    int best = -Infinity;
+    for (int i = 0; i < moves.count; ++i) {
+        playFlips(root, moves.squares[i], moves.flips[i]);
+        int v;
+        if (i == 0) {
+            v = -childValue(root, -beta, -alpha);
+        } else {
+            v = -childValue(root, -alpha - 1, -alpha);
+            if (v > alpha && v < beta && !context.aborted)
+                v = -childValue(root, -beta, -alpha);
+        }
+        undo(root, moves.squares[i], moves.flips[i]);
+        if (context.aborted)
+            return outcome;
+        if (v > best) {
+            best = v;
+            outcome.move = moves.squares[i];
+            outcome.value = v;
+            if (v > alpha) {
+                alpha = v;
+                if (alpha >= beta)
+                    break;
+            }
+        }
+    }
+    outcome.complete = true;
+    return outcome;
+}
+
+// Moves `square` to the front of the list, keeping the others in order.
+inline void moveToFront(MoveList& moves, int square)
+{
+    for (int i = 0; i < moves.count; ++i) {
+        if (moves.squares[i] != square)
+            continue;
+        const Bits flips = moves.flips[i];
+        for (; i > 0; --i) {
+            moves.squares[i] = moves.squares[i - 1];
+            moves.flips[i] = moves.flips[i - 1];
+        }
+        moves.squares[0] = square;
+        moves.flips[0] = flips;
+        return;
+    }
+}
+
+} // namespace engine

@@ -1,0 +1,220 @@
+// How a move is chosen: iterative deepening of the midgame search, each iteration starting with the
+// previous one's best move; then, near the end, an exact count started from the midgame's estimate;
+// then, for the weaker levels, a random pick among the moves almost as good as the best.
+#include "engine/Search.h"
+
+#include "engine/EndgameSolver.h"
+#include "engine/Evaluation.h"
+#include "engine/Levels.h"
+#include "engine/MidgameSearch.h"
+#include "engine/RootSearch.h"
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+#include <vector>
+
+namespace engine {
+namespace {
+
+using Clock = SearchContext::Clock;
+
+// When an exact count follows, the midgame iterations get this share of the move's time: they
+// only give the count its first move and first guess (and the answer if the count runs out of time).
+constexpr double MidgameShareBeforeExact = 0.1;
+// An iteration takes several times as long as the one before; one started after this share of the
+// time would rarely finish.
+constexpr double LastIterationStartShare = 0.5;
+// The depth of the midgame estimate that starts an unlimited exact solve.
+constexpr int SolveGuessDepth = 8;
+constexpr int DiscLimit = 65; // beyond any result in discs
+
+Clock::duration seconds(double s)
+{
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
+}
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+int unitsToDiscs(int units)
+{
+    return units >= 0 ? (units + UnitsPerDisc / 2) / UnitsPerDisc : -((-units + UnitsPerDisc / 2) / UnitsPerDisc);
+}
+
+} // namespace
+
+Search::Search(std::size_t tableMegabytes, std::uint32_t seed)
+    : m_table(tableMegabytes), m_random(seed != 0 ? seed : std::random_device{}())
+{
+}
+
+void Search::stop() { m_stopRequested.store(true, std::memory_order_relaxed); }
+
+void Search::clear() { m_table.clear(); }
+
+SearchResult Search::chooseMove(const Position& position, int level)
+{
+    m_stopRequested.store(false, std::memory_order_relaxed);
+    m_started = Clock::now();
+    m_table.nextGeneration();
+    const LevelSettings settings = levelSettings(level);
+    SearchContext context(m_table, m_stopRequested);
+    Position p = position;
+    SearchResult result;
+
+    const Bits legal = p.moves();
+    if (!legal) {
+        result.exact = p.isOver();
+        result.score = result.exact ? p.finalDiff() : unitsToDiscs(evaluate(p));
+        return result;
+    }
+    MoveList moves;
+    orderMoves(p, legal, Ordering{}, moves);
+    result.move = moves.squares[0];
+    const int empties = p.empties();
+    const bool exactPlanned = empties <= settings.exactEmpties;
+    if (moves.count == 1 && !exactPlanned) {
+        // Nothing to decide; the score is a glance at the position after the move. (Within the
+        // exact range the count still runs, for the score it gives.)
+        playFlips(p, moves.squares[0], moves.flips[0]);
+        result.score = unitsToDiscs(-evaluate(p));
+        return result;
+    }
+
+    const double midgameSeconds = settings.secondsPerMove * (exactPlanned ? MidgameShareBeforeExact : 1.0);
+    context.setDeadline(m_started + seconds(midgameSeconds));
+    iterateMidgame(context, p, moves, std::min(settings.maxDepth, empties), midgameSeconds * LastIterationStartShare,
+                   result);
+    if (exactPlanned && !context.stopped()) {
+        context.aborted = false;
+        context.setDeadline(m_started + seconds(settings.secondsPerMove));
+        solveExactly(context, p, moves, result.score, result);
+    }
+    if (settings.randomMargin > 0 && !context.aborted && result.depth > 0)
+        pickNearBest(context, p, moves, settings.randomMargin * (result.exact ? 1 : UnitsPerDisc), result);
+    if (!result.exact)
+        result.score = unitsToDiscs(result.score);
+    result.nodes = context.nodes;
+    return result;
+}
+
+SearchResult Search::solve(const Position& position)
+{
+    m_stopRequested.store(false, std::memory_order_relaxed);
+    m_started = Clock::now();
+    m_table.nextGeneration();
+    SearchContext context(m_table, m_stopRequested);
+    Position p = position;
+    SearchResult result;
+
+    const bool mustPass = p.moves() == 0;
+    if (mustPass) {
+        if (p.isOver()) {
+            result.exact = true;
+            result.score = p.finalDiff();
+            return result;
+        }
+        pass(p);
+    }
+    MoveList moves;
+    orderMoves(p, p.moves(), Ordering{}, moves);
+    result.move = moves.squares[0];
+    iterateMidgame(context, p, moves, std::min(SolveGuessDepth, p.empties()), 1e9, result);
+    if (!context.stopped())
+        solveExactly(context, p, moves, result.score, result);
+    if (!result.exact)
+        result.score = unitsToDiscs(result.score);
+    if (mustPass) {
+        result.move = -1;
+        result.score = -result.score;
+    }
+    result.nodes = context.nodes;
+    return result;
+}
+
+// Iterations 1, 2, ... up to maxDepth plies, each moving its best move to the front of `moves`.
+// `result` gets the last finished iteration's move, value (in evaluation units) and depth, or a
+// later move that an unfinished iteration proved better than the previous best.
+void Search::iterateMidgame(SearchContext& context, Position& p, MoveList& moves, int maxDepth,
+                            double lastStartSeconds, SearchResult& result)
+{
+    MidgameSearch midgame(context);
+    for (int depth = 1; depth <= maxDepth; ++depth) {
+        const RootOutcome outcome = searchRoot(p, moves, -Infinity, Infinity, context, [&](Position& c, int a, int b) {
+            return midgame.value(c, depth - 1, a, b);
+        });
+        if (!outcome.complete) {
+            if (outcome.move >= 0 && outcome.move != moves.squares[0]) {
+                result.move = outcome.move;
+                result.score = outcome.value;
+            }
+            return;
+        }
+        result.move = outcome.move;
+        result.score = outcome.value;
+        result.depth = depth;
+        moveToFront(moves, outcome.move);
+        if (secondsSince(m_started) > lastStartSeconds)
+            return;
+    }
+}
+
+// The exact count as a series of narrow probes, each asking "is the result g?" for an even g
+// (every final disc difference is even), starting from the midgame's guess: a probe that fails
+// high or low proves a bound, and the next probe starts from it. Narrow windows cut far more than
+// a wide one, and the table carries what each probe learnt to the next. Fills `result` only if
+// the count finishes.
+bool Search::solveExactly(SearchContext& context, Position& p, MoveList& moves, int guess, SearchResult& result)
+{
+    EndgameSolver solver(context);
+    auto exactValue = [&](Position& c, int a, int b) { return solver.value(c, a, b); };
+    int probe = std::clamp(unitsToDiscs(guess), -64, 64) & ~1;
+    for (;;) {
+        const RootOutcome outcome = searchRoot(p, moves, probe - 1, probe + 1, context, exactValue);
+        if (!outcome.complete)
+            return false;
+        if (outcome.value == probe) {
+            moveToFront(moves, outcome.move);
+            result.move = outcome.move;
+            result.score = outcome.value;
+            result.depth = p.empties();
+            result.exact = true;
+            return true;
+        }
+        if (outcome.value > probe)
+            moveToFront(moves, outcome.move); // the move that proved the result higher
+        probe = outcome.value;
+    }
+}
+
+// Replaces the best move by one picked at random among the moves within `margin` of it (in the
+// result's scale: discs when exact, evaluation units otherwise). Keeps the best if time runs out.
+void Search::pickNearBest(SearchContext& context, Position& p, const MoveList& moves, int margin,
+                          SearchResult& result)
+{
+    const int threshold = result.score - margin;
+    std::vector<std::pair<int, int>> candidates{{result.move, result.score}}; // move, value
+    MidgameSearch midgame(context);
+    EndgameSolver solver(context);
+    for (int i = 0; i < moves.count; ++i) {
+        if (moves.squares[i] == result.move)
+            continue;
+        playFlips(p, moves.squares[i], moves.flips[i]);
+        // Exact whenever it reaches the threshold, a bound below it otherwise.
+        const int v = result.exact ? -solver.value(p, -DiscLimit, -(threshold - 1))
+                                   : -midgame.value(p, result.depth - 1, -Infinity, -(threshold - 1));
+        undo(p, moves.squares[i], moves.flips[i]);
+        if (context.aborted)
+            return;
+        if (v >= threshold)
+            candidates.push_back({moves.squares[i], v});
+    }
+    const auto pick = std::uniform_int_distribution<std::size_t>(0, candidates.size() - 1)(m_random);
+    result.move = candidates[pick].first;
+    result.score = candidates[pick].second;
+}
+
+} // namespace engine

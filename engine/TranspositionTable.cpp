@@ -1,0 +1,80 @@
+#include "engine/TranspositionTable.h"
+
+#include "engine/Evaluation.h"
+
+#include <algorithm>
+
+namespace engine {
+
+TranspositionTable::TranspositionTable(std::size_t megabytes)
+{
+    const std::size_t wanted = std::max<std::size_t>(megabytes, 1) * 1024 * 1024 / sizeof(TableEntry);
+    std::size_t size = 2;
+    while (size * 2 <= wanted)
+        size *= 2;
+    m_entries.resize(size);
+}
+
+std::size_t TranspositionTable::bucketOf(const Position& position) const
+{
+    Bits h = position.player * 0x9e3779b97f4a7c15ULL;
+    h ^= (position.opponent + (h >> 29)) * 0xbf58476d1ce4e5b9ULL;
+    h ^= h >> 31;
+    return static_cast<std::size_t>(h) & (m_entries.size() - 2);
+}
+
+const TableEntry* TranspositionTable::find(const Position& position) const
+{
+    const TableEntry* bucket = &m_entries[bucketOf(position)];
+    for (int i = 0; i < 2; ++i) {
+        if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent)
+            return &bucket[i];
+    }
+    return nullptr;
+}
+
+void TranspositionTable::store(const Position& position, int depth, int alpha, int beta, int value, int move)
+{
+    TableEntry* bucket = &m_entries[bucketOf(position)];
+    TableEntry* slot = nullptr;
+    for (int i = 0; i < 2 && !slot; ++i) {
+        if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent)
+            slot = &bucket[i];
+    }
+    const bool samePosition = slot != nullptr;
+    if (!slot) {
+        const bool firstGivesWay = bucket[0].depth < 0 || bucket[0].generation != m_generation || bucket[0].depth <= depth;
+        slot = firstGivesWay ? &bucket[0] : &bucket[1];
+        if (firstGivesWay && bucket[0].depth >= 0)
+            bucket[1] = bucket[0]; // the displaced entry moves to the always-replaced slot
+    }
+
+    int lower = value > alpha ? value : -Infinity; // a fail low only bounds from above
+    int upper = value < beta ? value : Infinity;   // a fail high only bounds from below
+    if (samePosition && slot->depth == depth) {
+        // Same depth: keep what both searches proved.
+        lower = std::max<int>(lower, slot->lower);
+        upper = std::min<int>(upper, slot->upper);
+        if (lower > upper) // contradictory bounds: trust the newer search
+            lower = upper = value;
+        if (move < 0)
+            move = slot->move;
+    } else if (samePosition && slot->depth > depth) {
+        return; // a deeper result is worth more
+    }
+    slot->player = position.player;
+    slot->opponent = position.opponent;
+    slot->lower = static_cast<std::int16_t>(lower);
+    slot->upper = static_cast<std::int16_t>(upper);
+    slot->depth = static_cast<std::int8_t>(depth);
+    slot->move = static_cast<std::int8_t>(move);
+    slot->generation = m_generation;
+}
+
+void TranspositionTable::clear()
+{
+    std::fill(m_entries.begin(), m_entries.end(), TableEntry{});
+    m_generation = 0;
+}
+
+} // namespace engine

@@ -1,0 +1,51 @@
+#pragma once
+// The transposition table: what earlier searches learnt about positions, in a fixed number of
+// entries allocated once.
+//
+// Entries come in buckets of two, found by a hash of the two masks; each entry keeps both masks,
+// so a hit is always the very position (no false hits). Values are in evaluation units, as a
+// lower and an upper bound: lower == upper is an exact value, and lower <= upper always holds.
+// `depth` is how deep the search below was, ExactDepth for a result counted to the end of the game.
+// Within a bucket, the first entry keeps the deepest result (or the newest search's), the second
+// takes whatever the first did not.
+#include "engine/Position.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace engine {
+
+constexpr int ExactDepth = 127;
+
+struct TableEntry {
+    Bits player = 0;
+    Bits opponent = 0;
+    std::int16_t lower = 0;
+    std::int16_t upper = 0;
+    std::int8_t depth = -1; // -1: unused
+    std::int8_t move = -1;  // best move found, -1 none
+    std::uint8_t generation = 0;
+};
+
+class TranspositionTable {
+public:
+    explicit TranspositionTable(std::size_t megabytes);
+
+    // The entry for `position`, or nullptr.
+    const TableEntry* find(const Position& position) const;
+    // Records that the position's value searched `depth` deep with window (alpha, beta) was `value`.
+    void store(const Position& position, int depth, int alpha, int beta, int value, int move);
+    // A new search starts: older entries give way first.
+    void nextGeneration() { ++m_generation; }
+    void clear();
+    std::size_t entries() const { return m_entries.size(); }
+
+private:
+    std::size_t bucketOf(const Position& position) const;
+
+    std::vector<TableEntry> m_entries; // a power of two in size, buckets at even indices
+    std::uint8_t m_generation = 0;
+};
+
+} // namespace engine
