@@ -1,35 +1,57 @@
 // Moves and flips by shifting whole masks one square at a time in each of the eight directions.
-// A shift east or west would wrap a disc from one rank to the next, so each direction has a mask of
-// the files a disc may come from without wrapping.
+// A shift east or west would wrap a disc from one rank to the next, so sideways and diagonal
+// directions only let opponent discs off the a- and h-files take part in a run (a run never
+// reaches its closing disc across the board's side).
 #include "engine/Bitboard.h"
 
 namespace engine {
 namespace {
 
-constexpr Bits NotFileA = 0xfefefefefefefefeULL; // squares with a square to their west
-constexpr Bits NotFileH = 0x7f7f7f7f7f7f7f7fULL; // squares with a square to their east
+constexpr Bits NotEdgeFiles = 0x7e7e7e7e7e7e7e7eULL; // files b to g
 
-// One direction: how far a square moves along it, and which source squares stay on the board.
-struct Direction {
-    int shift;     // positive: towards higher indices
-    Bits keepFrom; // source squares that do not leave the board by the shift
-};
-
-constexpr Direction Directions[8] = {
-    {1, NotFileH},  // east
-    {-1, NotFileA}, // west
-    {8, ~Bits{0}},  // north (up a rank)
-    {-8, ~Bits{0}}, // south
-    {9, NotFileH},  // north-east
-    {7, NotFileA},  // north-west
-    {-7, NotFileH}, // south-east
-    {-9, NotFileA}, // south-west
-};
-
-inline Bits step(Bits b, const Direction& d)
+// Directions by their index step: +1 east, +8 north, +9 north-east, +7 north-west, and their opposites.
+template <int Step>
+constexpr Bits shifted(Bits b)
 {
-    b &= d.keepFrom;
-    return d.shift > 0 ? b << d.shift : b >> -d.shift;
+    if constexpr (Step > 0)
+        return b << Step;
+    else
+        return b >> -Step;
+}
+
+// Discs of `opponent` that can take part in a run along Step (no wrapping round the board's side).
+template <int Step>
+constexpr Bits runnable(Bits opponent)
+{
+    return (Step == 8 || Step == -8) ? opponent : opponent & NotEdgeFiles;
+}
+
+// Empty squares closing, along Step, a run of opponent discs that starts next to a player disc.
+// A run is at most six discs long: one step, then two doublings.
+template <int Step>
+Bits movesAlong(Bits player, Bits opponent, Bits empty)
+{
+    const Bits o = runnable<Step>(opponent);
+    Bits run = o & shifted<Step>(player);
+    run |= o & shifted<Step>(run);
+    const Bits pairs = o & shifted<Step>(o);
+    run |= pairs & shifted<2 * Step>(run);
+    run |= pairs & shifted<2 * Step>(run);
+    return shifted<Step>(run) & empty;
+}
+
+// The run of opponent discs that `placed` closes along Step against a player disc, or 0.
+template <int Step>
+Bits flipsAlong(Bits player, Bits opponent, Bits placed)
+{
+    const Bits o = runnable<Step>(opponent);
+    Bits run = o & shifted<Step>(placed);
+    run |= o & shifted<Step>(run);
+    run |= o & shifted<Step>(run);
+    run |= o & shifted<Step>(run);
+    run |= o & shifted<Step>(run);
+    run |= o & shifted<Step>(run);
+    return (shifted<Step>(run) & player) ? run : 0;
 }
 
 } // namespace
@@ -37,15 +59,10 @@ inline Bits step(Bits b, const Direction& d)
 Bits legalMoves(Bits player, Bits opponent)
 {
     const Bits empty = ~(player | opponent);
-    Bits moves = 0;
-    for (const Direction& d : Directions) {
-        // Opponent runs starting next to a player disc; a line holds at most six of them.
-        Bits run = step(player, d) & opponent;
-        for (int i = 0; i < 5; ++i)
-            run |= step(run, d) & opponent;
-        moves |= step(run, d) & empty;
-    }
-    return moves;
+    return movesAlong<1>(player, opponent, empty) | movesAlong<-1>(player, opponent, empty) |
+           movesAlong<8>(player, opponent, empty) | movesAlong<-8>(player, opponent, empty) |
+           movesAlong<9>(player, opponent, empty) | movesAlong<-9>(player, opponent, empty) |
+           movesAlong<7>(player, opponent, empty) | movesAlong<-7>(player, opponent, empty);
 }
 
 Bits flipsOf(Bits player, Bits opponent, int square)
@@ -53,26 +70,20 @@ Bits flipsOf(Bits player, Bits opponent, int square)
     const Bits placed = bitOf(square);
     if ((player | opponent) & placed)
         return 0;
-    Bits flips = 0;
-    for (const Direction& d : Directions) {
-        Bits run = step(placed, d) & opponent;
-        if (!run)
-            continue;
-        for (int i = 0; i < 5; ++i)
-            run |= step(run, d) & opponent;
-        // The run flips only when a player disc closes it.
-        if (step(run, d) & player)
-            flips |= run;
-    }
-    return flips;
+    return flipsAlong<1>(player, opponent, placed) | flipsAlong<-1>(player, opponent, placed) |
+           flipsAlong<8>(player, opponent, placed) | flipsAlong<-8>(player, opponent, placed) |
+           flipsAlong<9>(player, opponent, placed) | flipsAlong<-9>(player, opponent, placed) |
+           flipsAlong<7>(player, opponent, placed) | flipsAlong<-7>(player, opponent, placed);
 }
 
 Bits neighbours(Bits discs)
 {
-    Bits around = 0;
-    for (const Direction& d : Directions)
-        around |= step(discs, d);
-    return around & ~discs;
+    constexpr Bits NotFileA = 0xfefefefefefefefeULL;
+    constexpr Bits NotFileH = 0x7f7f7f7f7f7f7f7fULL;
+    const Bits fromWest = (discs & NotFileH) << 1; // squares east of a disc
+    const Bits fromEast = (discs & NotFileA) >> 1; // squares west of a disc
+    const Bits row = discs | fromWest | fromEast;
+    return (row | (row << 8) | (row >> 8)) & ~discs;
 }
 
 } // namespace engine

@@ -1,7 +1,8 @@
 // Three stages by the number of empty squares left:
-//  - more than TableMinEmpties: the table, moves ordered by fewest replies with odd quadrants
-//    favoured, principal variation search;
-//  - down to LoopMaxEmpties: the same ordering without the table (it no longer pays);
+//  - TableMinEmpties or more: the table, moves ordered by fewest replies with odd quadrants
+//    favoured, principal variation search; the opponent's stable discs and the children's table
+//    entries may settle a position before any move is searched;
+//  - down to LoopMaxEmpties + 1: the same ordering without the table (it no longer pays);
 //  - the last few: a plain loop over the empty squares, odd quadrants first, trying each square's
 //    flips directly (cheaper than generating moves); the very last square is counted out.
 #include "engine/EndgameSolver.h"
@@ -15,6 +16,12 @@ namespace {
 
 constexpr int TableMinEmpties = 7;
 constexpr int LoopMaxEmpties = 5;
+// Proving that the opponent's stable discs keep the side to move at or below alpha only pays when
+// alpha is high.
+constexpr int StabilityCheckFrom = 0;
+// From this many empty squares on, the table is asked about every child before any is searched.
+constexpr int ChildProbeMinEmpties = 10;
+constexpr int DiscLimit = 65;
 
 // Puts the squares of odd quadrants first, keeping the order otherwise.
 void oddQuadrantsFirst(int* squares, int count, Bits empty)
@@ -70,6 +77,12 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
     if (!moves)
         return afterPass(p, alpha, beta);
 
+    // The opponent's discs that can never be flipped cap what the side to move can reach.
+    if (alpha >= StabilityCheckFrom) {
+        const int reachable = 64 - 2 * popCount(edgeStableDiscs(p.opponent, ~p.empty()));
+        if (reachable <= alpha)
+            return reachable;
+    }
     int tableMove = -1;
     if (const TableEntry* entry = m_context.table.find(p)) {
         tableMove = entry->move;
@@ -85,6 +98,17 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
 
     MoveList list;
     orderMoves(p, moves, Ordering{tableMove, true, oddQuadrants(p.empty())}, list);
+    if (p.empties() >= ChildProbeMinEmpties) {
+        // A child already proved at or below -beta refutes this position without a search.
+        for (int i = 0; i < list.count; ++i) {
+            playFlips(p, list.squares[i], list.flips[i]);
+            const TableEntry* child = m_context.table.find(p);
+            const int childUpper = child && child->depth == ExactDepth ? child->upper / UnitsPerDisc : DiscLimit;
+            undo(p, list.squares[i], list.flips[i]);
+            if (-childUpper >= beta)
+                return -childUpper;
+        }
+    }
     const int alphaAtStart = alpha;
     int best = -Infinity;
     int bestMove = -1;

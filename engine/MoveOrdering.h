@@ -19,8 +19,8 @@ struct Ordering {
 };
 
 // Fills `out` with `moves` (legal moves of `position`): `first`, then the moves that leave the
-// opponent the fewest replies, corners before the squares beside them, X- and C-squares last
-// among equals.
+// opponent the fewest replies (and the fewest empty squares beside our discs), corners before the
+// squares beside them, X- and C-squares last among equals.
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out);
 
 // Squares in quadrants (4 x 4 corners of the board) holding an odd number of empty squares:
