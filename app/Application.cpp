@@ -3,11 +3,13 @@
 #include "app/MixerSound.h"
 #include "app/OrangeVeil.h"
 #include "app/QuitSignals.h"
+#include "app/SoundCues.h"
 #include "app/ScreenTexts.h"
 #include "render/Display.h"
 #include "render/OverlayLayout.h"
 #include "render/Renderer.h"
 #include "render/VideoSettings.h"
+#include "rules/Board.h"
 #include "rules/Match.h"
 #include "rules/Player.h"
 
@@ -159,15 +161,53 @@ void Application::runStartFlash()
 void Application::runPlaying()
 {
     m_screens.stepPlaying();
+    playComputerTurn();
     SDL_EnableUNICODE(0);
     SDL_Event event;
     while (SDL_PollEvent(&event))
         m_screens.onPlayingEvent(event);
     m_screens.applyHeldTilt();
 
+    ComputerPlayer* computer = computerToMove();
+    // Leaving the match mid-think: the search stops and its worker is joined at once.
+    if (computer && m_screens.state() != Playing)
+        computer->stopThinking();
+
     const Match* match = Match::instance();
     const Player* mover = match->player(match->turn()); // null once the match is over
-    drawMatchFrame(mover ? turnMessage(mover->name(), m_message).c_str() : nullptr);
+    if (computer)
+        drawMatchFrame(text::ComputerThinking);
+    else
+        drawMatchFrame(mover ? turnMessage(mover->name(), m_message).c_str() : nullptr);
+}
+
+ComputerPlayer* Application::computerToMove() const
+{
+    const Match* match = Match::instance();
+    if (match->isGameOver())
+        return nullptr;
+    return dynamic_cast<ComputerPlayer*>(match->player(match->turn()));
+}
+
+void Application::playComputerTurn()
+{
+    ComputerPlayer* computer = computerToMove();
+    if (!computer || m_screens.state() != Playing)
+        return;
+    Match* match = Match::instance();
+    Renderer* renderer = Renderer::instance();
+    const Cell colour = match->turn() == 1 ? Black : White;
+    const double now = SDL_GetTicks() * 0.001;
+    const ComputerTurn::Step step =
+        m_computerTurn.update(*computer, *Board::instance(), colour, renderer->cursorCell(), now);
+    // The same requests and cues as the keys of a player.
+    if (step.cursorDirection) {
+        renderer->moveCursor(step.cursorDirection);
+        playEffect(cue::Cursor);
+    } else if (step.drop) {
+        match->submitMove(renderer->cursorCell());
+        playEffect(cue::Drop);
+    }
 }
 
 void Application::runGameOver()
@@ -222,10 +262,21 @@ void Application::drawMatchFrame(const char* message)
     renderer->present();
 }
 
+namespace {
+
+// Side `side`'s player: the computer when the command line gave it that side, else the keyboard.
+std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, const GameOptions& options)
+{
+    if (options.computerSide == side)
+        return std::make_unique<ComputerPlayer>(side, text::ComputerName, options.level);
+    return std::make_unique<HumanPlayer>(side, name);
+}
+
+} // namespace
+
 void Application::startMatch(const char* playerOneName, const char* playerTwoName)
 {
-    Match::instance()->start(std::make_unique<HumanPlayer>(1, playerOneName),
-                             std::make_unique<HumanPlayer>(2, playerTwoName));
+    Match::instance()->start(makePlayer(1, playerOneName, m_options), makePlayer(2, playerTwoName, m_options));
 }
 
 void Application::stepMatch()
@@ -246,6 +297,11 @@ void Application::releaseMatch()
 void Application::submitCursorSquare()
 {
     Match::instance()->submitMove(Renderer::instance()->cursorCell());
+}
+
+bool Application::humanToMove() const
+{
+    return computerToMove() == nullptr;
 }
 
 void Application::moveCursor(std::int32_t direction)

@@ -7,6 +7,7 @@
 // one-of-a-kind objects. Without a window there is no game: no sound starts, nothing touches
 // OpenGL, run() returns at once and main reports the failure.
 #include "app/CommandLine.h"
+#include "app/ComputerTurn.h"
 #include "app/CreditsBackground.h"
 #include "app/FramePacer.h"
 #include "app/ScreenFlow.h"
@@ -58,6 +59,7 @@ private:
     bool isMatchOver() const override;
     void releaseMatch() override;
     void submitCursorSquare() override;
+    bool humanToMove() const override;
     void moveCursor(std::int32_t direction) override;
     void stepTilt(std::int32_t direction) override;
     void resetTransitionClock() override;
@@ -65,6 +67,10 @@ private:
 
     // The board and the score panel with a centred message over them (play and game-over).
     void drawMatchFrame(const char* message);
+    // The computer player whose turn it is, or null (a keyboard player's turn, or no match).
+    ComputerPlayer* computerToMove() const;
+    // One frame of the computer's turn: its thinking, its cursor and its disc.
+    void playComputerTurn();
 
     static Application* s_instance;
 
@@ -76,6 +82,7 @@ private:
     SdlFrameClock m_frameClock;
     FramePacer m_pacer;
     CreditsBackground m_creditsBackground;
+    ComputerTurn m_computerTurn;
     std::string m_message; // the play and game-over screens' centred message, reused every frame
     bool m_hasWindow = false;
 };

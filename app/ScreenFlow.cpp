@@ -100,12 +100,15 @@ void ScreenFlow::onPlayingEvent(const SDL_Event& event)
         m_state = Credits;
         return;
     }
-    if (const std::int32_t direction = cursorDirectionOf(event)) {
+    // The cursor and the disc are the keyboard player's; while the computer is to move they
+    // stay where they are, and only the view can be tilted.
+    const std::int32_t direction = cursorDirectionOf(event);
+    if (direction && m_host.humanToMove()) {
         m_host.moveCursor(direction);
         m_host.playEffect(cue::Cursor); // also when the cursor stands at the edge
         return;
     }
-    if (isStartKeyDown(event)) {
+    if (isStartKeyDown(event) && m_host.humanToMove()) {
         m_host.submitCursorSquare();
         m_host.playEffect(cue::Drop); // whether or not the move turns out legal
         return;

@@ -18,6 +18,9 @@ public:
     virtual void releaseMatch() = 0;
     // Hands the cursor square to the side to move; whether it is legal is the match's business.
     virtual void submitCursorSquare() = 0;
+    // The side to move takes its moves from the keyboard (false while the computer is to move,
+    // when the cursor keys and Return do nothing).
+    virtual bool humanToMove() const = 0;
     virtual void moveCursor(std::int32_t direction) = 0; // a CursorDirection
     virtual void stepTilt(std::int32_t direction) = 0;   // a TiltStep
 

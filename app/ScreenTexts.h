@@ -1,5 +1,5 @@
 #pragma once
-// Every text the screens show, as byte strings (Windows-1252; these are plain ASCII), and the
+// Every text the screens show, as byte strings (Windows-1252), and the
 // two messages composed from a player's name.
 #include <string>
 
@@ -9,6 +9,10 @@ namespace text {
 constexpr const char* Caption = "Zerdane GL";
 constexpr const char* PlayerOneName = "Joueur 1";
 constexpr const char* PlayerTwoName = "Joueur 2";
+// The computer opponent's name, and the prompt while it is to move ("Ordinateur réfléchit...";
+// é is the single byte 0xE9, split off so that no following letter joins its escape).
+constexpr const char* ComputerName = "Ordinateur";
+constexpr const char* ComputerThinking = "Ordinateur r\xE9" "fl\xE9" "chit...";
 // The trailing newline is part of the prompt: it counts in the centring and draws as a glyph.
 constexpr const char* TitlePrompt = "Appuyer sur une touche pour commencer\n";
 constexpr const char* YourTurn = " a toi de jouer.";

@@ -1,7 +1,8 @@
 // The game's entry. The command line is read first, before any window or sound exists: a bad
-// option, --help and --version answer on the terminal and end there. Otherwise one application,
-// its main loop, then an orderly shutdown; the exit status is 1 when the window could not be
-// opened, else 0.
+// option, --help, --version and the analysis commands answer on the terminal and end there.
+// Otherwise one application, its main loop, then an orderly shutdown; the exit status is 1 when
+// the window could not be opened, else 0.
+#include "app/AnalysisCommand.h"
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
@@ -43,7 +44,14 @@ int main(int argc, char** argv)
     case GameOptions::Action::Version:
         std::printf("%s\n", versionLine().c_str());
         return 0;
-    default:
+    case GameOptions::Action::Solve:
+    case GameOptions::Action::Move: {
+        const AnalysisOutcome outcome = analyse(options);
+        std::fputs(outcome.output.c_str(), stdout);
+        std::fputs(outcome.error.c_str(), stderr);
+        return outcome.status;
+    }
+    case GameOptions::Action::Play:
         break;
     }
     return play(options);

@@ -18,6 +18,7 @@ public:
     SoundCues cues;
     bool matchOver = false;       // what isMatchOver answers
     float flashSeconds = 0.0f;    // what transitionSeconds answers
+    bool humanMoves = true;       // what humanToMove answers
 
     void startMatch(const char* one, const char* two) override
     {
@@ -27,6 +28,7 @@ public:
     bool isMatchOver() const override { return matchOver; }
     void releaseMatch() override { calls.push_back("release"); }
     void submitCursorSquare() override { calls.push_back("submit"); }
+    bool humanToMove() const override { return humanMoves; }
     void moveCursor(std::int32_t direction) override { calls.push_back("cursor " + std::to_string(direction)); }
     void stepTilt(std::int32_t direction) override { calls.push_back("tilt " + std::to_string(direction)); }
     void resetTransitionClock() override { calls.push_back("reset clock"); }

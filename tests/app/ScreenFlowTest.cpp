@@ -88,6 +88,30 @@ TEST(ScreenFlow, OneFrameOfEachScreenFollowsTheTransitionTable)
     }
 }
 
+// While the computer is to move the cursor and the disc are not the keyboard's; the view still
+// tilts and Escape still leaves.
+TEST(ScreenFlow, WhileTheComputerIsToMoveOnlyTheViewAndLeavingAnswer)
+{
+    const std::vector<FrameRow> rows = {
+        {"arrows, drop keys and a tilt key", Playing,
+         {keyDown(SDLK_UP), keyDown(SDLK_KP4), keyDown(SDLK_RETURN), keyDown(SDLK_SPACE), keyDown(SDLK_PAGEDOWN)}, 0, false,
+         Playing, {"step", "tilt 1"}, {}},
+        {"Escape", Playing, {keyDown(SDLK_LEFT), keyDown(SDLK_ESCAPE)}, 0, false, Credits, {"step"}, {}},
+        {"quit", Playing, {quitEvent()}, 0, false, Credits, {"step"}, {}},
+    };
+    for (const FrameRow& row : rows) {
+        SCOPED_TRACE(row.what);
+        RecordingScreenHost host;
+        host.humanMoves = false;
+        ScreenFlow flow(host);
+        flow.setState(row.from);
+        runScreenFrame(flow, row.events);
+        EXPECT_EQ(flow.state(), row.to);
+        EXPECT_EQ(host.calls, row.calls);
+        EXPECT_EQ(host.sound.effects, row.effects);
+    }
+}
+
 TEST(ScreenFlow, PlaysAWholeRunFromTitleToQuit)
 {
     RecordingScreenHost host;
