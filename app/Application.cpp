@@ -84,8 +84,12 @@ void Application::run()
     if (!m_hasWindow)
         return;
     m_screens.setState(Title);
-    Renderer::instance()->init();
     m_pacer.begin();
+    // The title's first frame is its orange veil alone, which needs neither the font atlas nor
+    // the tray picture: it goes up first, and the pictures load while the player looks at it.
+    runTitle();
+    Renderer::instance()->init();
+    m_pacer.waitForNextFrame();
     while (namesScreen(m_screens.state()) && !quitSignalled()) {
         switch (m_screens.state()) {
         case StartFlash:

@@ -87,10 +87,12 @@ TEST_F(OverlayTest, TheVeilBlendsOrangeOverTheWholeWindow)
         {0.5f, 128, 64, 0},
         {1.0f, 255, 128, 0},
         {1.2f, 255, 128, 0}, // the title's fade passes its peak as it is: still solid
-        {0.0f, 0, 0, 0},
+        {0.0f, 51, 102, 153}, // no veil at all: the picture below stays as it is
+        {-0.1f, 51, 102, 153},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.alpha);
+        glClearColor(row.alpha > 0.0f ? 0.0f : 0.2f, row.alpha > 0.0f ? 0.0f : 0.4f, row.alpha > 0.0f ? 0.0f : 0.6f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         drawOrangeVeil(row.alpha);
         expectPixel(1, 1, row.r, row.g, row.b);
@@ -98,6 +100,7 @@ TEST_F(OverlayTest, TheVeilBlendsOrangeOverTheWholeWindow)
         expectPixel(1022, 766, row.r, row.g, row.b);
         EXPECT_FALSE(glIsEnabled(GL_BLEND));
     }
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
 }
 
 TEST_F(OverlayTest, TheCreditsPictureFillsTheWindowInItsOwnColours)
