@@ -54,7 +54,7 @@ void orderMoves(const Position& position, Bits moves, const Ordering& ordering, 
             if (ordering.byReplies) {
                 const Bits mine = position.player | flips | placed;
                 const Bits replies = legalMoves(position.opponent & ~flips, mine);
-                key += 4 * popCount(replies) + popCount(neighbours(mine) & ~(mine | position.opponent));
+                key += 6 * popCount(replies) + popCount(neighbours(mine) & ~(mine | position.opponent));
             }
         }
         // Insertion: the lists are short.
