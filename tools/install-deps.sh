@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev
   xvfb libx11-dev libxtst-dev x11-apps imagemagick
   python3 python3-pil python3-numpy sox vorbis-tools fonts-dejavu-core
+  desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
 )
 
 missing=()
