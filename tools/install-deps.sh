@@ -11,6 +11,7 @@ packages=(
   xvfb libx11-dev libxtst-dev x11-apps imagemagick
   python3 python3-pil python3-numpy sox vorbis-tools fonts-dejavu-core
   desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
+  libsdl1.2-compat
 )
 
 missing=()

@@ -39,6 +39,8 @@ public:
     const OverlayText& font() const { return m_font; }
     ChildProcess& game() { return *m_game; }
     pid_t serverPid() const { return m_server ? m_server->pid() : -1; }
+    // ":N", the private X server the game shows on.
+    std::string displayName() const { return m_server ? m_server->displayName() : ""; }
 
     // Looks at the screen until `wanted` holds, for at most `limit`. On success the picture
     // that satisfied it; otherwise nothing, and the last picture is kept for inspection under

@@ -1,9 +1,13 @@
 // A whole match played from the keyboard: the nine-move wipe-out f5 d6 c5 f4 e3 f6 g5 e6 e7,
 // checked position by position, to the winner screen, the credits and a clean exit.
+// With REVERSI_SDL_LIBRARY_DIR set, the game takes SDL 1.2 from that folder (LD_LIBRARY_PATH),
+// e.g. sdl12-compat's, and the match checks that it really did.
 #include "tests/e2e/GameSession.h"
+#include "tests/e2e/MappedFiles.h"
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenProbe.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,9 +18,18 @@ const std::string winnerMessage = "Joueur 1 est le gagnant !";
 
 TEST(WholeMatch, WipeOutToWinnerAndCredits)
 {
-    GameSession session;
+    GameSession::Setup setup;
+    const char* sdlFolder = std::getenv("REVERSI_SDL_LIBRARY_DIR");
+    if (sdlFolder != nullptr)
+        setup.environment = {std::string("LD_LIBRARY_PATH=") + sdlFolder};
+    GameSession session(setup);
     ASSERT_TRUE(session.isReady()) << session.problem();
     ASSERT_TRUE(startMatch(session));
+    if (sdlFolder != nullptr) {
+        const std::vector<std::string> sdl = mappedFiles(session.game().pid(), "/libSDL-1.2.so");
+        ASSERT_EQ(sdl.size(), 1u) << "the game maps no libSDL-1.2, or more than one";
+        EXPECT_EQ(sdl.front().rfind(std::string(sdlFolder) + "/", 0), 0u) << sdl.front();
+    }
 
     ExpectedBoard board;
     SquarePos cursor = startCursor;

@@ -1,0 +1,101 @@
+// What the game says on the terminal. The command line is answered before any window: a bad
+// option ends with the reason and the usage line on stderr and status 2; --help and --version
+// print on stdout and end with status 0. Started away from its data, the game names the folders
+// it tried. The game runs with a video driver that does not exist, so any attempt at a window
+// shows as SDL's failure message and status 1.
+#include "tests/e2e/ChildProcess.h"
+#include "tests/e2e/GameSession.h"
+#include "tests/e2e/TempDirectory.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace {
+
+struct Answer {
+    std::optional<int> status;
+    std::string output;
+    std::string errors;
+};
+
+Answer runGame(const std::vector<std::string>& arguments, const std::string& workingDirectory = "",
+               const std::string& dataFolder = "")
+{
+    std::string scratch = makeTempDirectory("reversi-options");
+    ChildProcess::Options options;
+    options.argv = {gamePath()};
+    options.argv.insert(options.argv.end(), arguments.begin(), arguments.end());
+    options.environment =
+        environmentWithout({"SDL_VIDEODRIVER", "SDL_AUDIODRIVER", "REVERSI_DATA_DIR"});
+    if (!dataFolder.empty())
+        options.environment.push_back("REVERSI_DATA_DIR=" + dataFolder);
+    options.workingDirectory = workingDirectory;
+    options.environment.push_back("SDL_VIDEODRIVER=no-such-video-driver");
+    options.environment.push_back("SDL_AUDIODRIVER=dummy");
+    options.stdoutPath = scratch + "/stdout.txt";
+    options.stderrPath = scratch + "/stderr.txt";
+    Answer answer;
+    {
+        ChildProcess game(options);
+        answer.status = game.waitForExit(GameSession::defaultLimit);
+    }
+    answer.output = readWholeFile(scratch + "/stdout.txt");
+    answer.errors = readWholeFile(scratch + "/stderr.txt");
+    removeTree(scratch);
+    return answer;
+}
+
+std::string firstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
+} // namespace
+
+TEST(CommandLineExit, AnswersOnTheTerminalWithoutAWindow)
+{
+    const Answer help = runGame({"--help"});
+    ASSERT_EQ(help.status, 0);
+    EXPECT_EQ(help.errors, "");
+    const std::string usage = firstLine(help.output);
+    EXPECT_EQ(usage.rfind("usage: reversi ", 0), 0u) << help.output;
+
+    const Answer version = runGame({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(std::regex_match(version.output, std::regex("reversi [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << version.output;
+    EXPECT_EQ(version.errors, "");
+
+    // Refused: the reason, then the usage line, and nothing else.
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--bogus"}, {"--computer", "3"}, {"--windowed=yes"}}) {
+        SCOPED_TRACE(bad.front());
+        const Answer answer = runGame(bad);
+        EXPECT_EQ(answer.status, 2);
+        EXPECT_EQ(answer.output, "");
+        const std::string reason = firstLine(answer.errors);
+        EXPECT_EQ(reason.rfind("reversi: ", 0), 0u) << answer.errors;
+        EXPECT_EQ(answer.errors, reason + "\n" + usage + "\n");
+    }
+}
+
+TEST(CommandLineExit, NamesTheFoldersTriedWhenNoneHoldsTheData)
+{
+    const std::string elsewhere = makeTempDirectory("reversi-elsewhere");
+    const std::string noDataLine = "reversi: the game's data/ folder is in none of " +
+                                   std::filesystem::canonical(elsewhere).string() + ", ";
+    const Answer lost = runGame({}, elsewhere);
+    EXPECT_EQ(lost.status, 1); // no window either
+    EXPECT_EQ(lost.errors.rfind(noDataLine, 0), 0u) << lost.errors;
+    const std::filesystem::path installedData =
+        std::filesystem::path(gamePath()).parent_path() / "../share/reversi";
+    EXPECT_NE(lost.errors.find(installedData.lexically_normal().string()), std::string::npos)
+        << "the install's folder, found from the executable, is not named: " << lost.errors;
+
+    // REVERSI_DATA_DIR names the folder that holds data/.
+    const Answer pointed = runGame({}, elsewhere, projectRoot());
+    EXPECT_EQ(pointed.status, 1);
+    EXPECT_EQ(pointed.errors.find("data/ folder"), std::string::npos) << pointed.errors;
+    removeTree(elsewhere);
+}
