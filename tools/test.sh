@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice over:
-#  1. the normal build (unit, rendering, data and end-to-end tests);
+#  1. the normal build (unit, rendering, data and end-to-end tests, and the install tests, which
+#     also build the Debian package with tools/package.sh);
 #  2. a clang Debug build with AddressSanitizer + UndefinedBehaviorSanitizer that runs the unit and
 #     rendering and data tests again (leaks checked), the TGA loader's fuzzer for a bounded time, and the
 #     end-to-end tests against the sanitized game.
