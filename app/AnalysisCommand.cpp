@@ -10,9 +10,10 @@ namespace {
 constexpr int BadPositionStatus = 2;
 // The table of one analysis: large enough that a 20-something-empty solve stays in it.
 constexpr std::size_t AnalysisTableMegabytes = 64;
-// An exact solve grows about threefold with each further empty square: past this many it
-// would run for hours, so it is refused rather than left to look like a hang.
-constexpr int MostEmptiesToSolve = 30;
+// An exact solve grows about threefold with each further empty square (20 empties take a
+// second or two, 23 about ten): past this many it would run for hours, so it is refused rather
+// than left to look like a hang.
+constexpr int MostEmptiesToSolve = 26;
 
 AnalysisOutcome refused(const std::string& why)
 {

@@ -11,8 +11,25 @@ constexpr std::size_t Squares = 64;
 bool fail(std::string* error, const std::string& message)
 {
     if (error)
-        *error = "position : " + message;
+        *error = "position: " + message;
     return false;
+}
+
+// The bytes as they can be quoted on one terminal line: printable ASCII as it is, others as \xNN.
+std::string quoted(const std::string& bytes)
+{
+    static const char Hex[] = "0123456789abcdef";
+    std::string text = "'";
+    for (unsigned char c : bytes) {
+        if (c >= 0x20 && c < 0x7f) {
+            text += char(c);
+        } else {
+            text += "\\x";
+            text += Hex[c >> 4];
+            text += Hex[c & 15];
+        }
+    }
+    return text + "'";
 }
 
 } // namespace
@@ -21,7 +38,7 @@ bool parsePosition(const std::string& text, ParsedPosition& out, std::string* er
 {
     const std::size_t boardLength = std::min(text.find(' '), text.size());
     if (boardLength != Squares)
-        return fail(error, std::to_string(boardLength) + " cases au lieu de 64");
+        return fail(error, std::to_string(boardLength) + " squares instead of 64");
     Bits black = 0;
     Bits white = 0;
     for (std::size_t square = 0; square < Squares; ++square) {
@@ -31,16 +48,16 @@ bool parsePosition(const std::string& text, ParsedPosition& out, std::string* er
         else if (c == 'O')
             white |= bitOf(int(square));
         else if (c != '-')
-            return fail(error, "caractère « " + std::string(1, c) + " » invalide en " + squareName(int(square)) +
-                                   " (X, O ou - attendu)");
+            return fail(error, "bad square " + quoted(std::string(1, c)) + " at " + squareName(int(square)) +
+                                   " (X, O or - expected)");
     }
     const std::string side = text.substr(std::min(text.size(), Squares + 1));
     if (side.empty())
-        return fail(error, "camp au trait manquant (X ou O après une espace)");
+        return fail(error, "no side to move (X or O after one space)");
     if (side[0] != 'X' && side[0] != 'O')
-        return fail(error, "camp au trait « " + side.substr(0, 1) + " » invalide (X ou O attendu)");
+        return fail(error, "bad side to move " + quoted(side.substr(0, 1)) + " (X or O expected)");
     if (side.size() > 1)
-        return fail(error, "caractères en trop après le camp au trait : « " + side.substr(1) + " »");
+        return fail(error, "extra characters after the side to move: " + quoted(side.substr(1)));
     out.blackToMove = side[0] == 'X';
     out.position = out.blackToMove ? Position{black, white} : Position{white, black};
     return true;

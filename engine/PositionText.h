@@ -14,7 +14,7 @@ struct ParsedPosition {
 };
 
 // Reads a position text. On failure returns false, leaves `out` alone and, when `error` is given,
-// writes one line in French saying what is wrong.
+// writes one line in English saying what is wrong.
 bool parsePosition(const std::string& text, ParsedPosition& out, std::string* error);
 // The text of `position` with `blackToMove` telling which colour the side to move plays.
 std::string positionText(const Position& position, bool blackToMove);

@@ -20,16 +20,16 @@ TEST(PositionText, ReadsGoodTextsAndExplainsBadOnes)
     const Case cases[] = {
         {StartBoard + " X", nullptr},
         {StartBoard + " O", nullptr},
-        {StartBoard.substr(1) + " X", "position : 63 cases au lieu de 64"},
-        {StartBoard + "- X", "position : 65 cases au lieu de 64"},
-        {"", "position : 0 cases au lieu de 64"},
-        {"x" + StartBoard.substr(1) + " X", "position : caractère « x » invalide en a1 (X, O ou - attendu)"},
-        {StartBoard.substr(0, 63) + "." + " X", "position : caractère « . » invalide en h8 (X, O ou - attendu)"},
-        {StartBoard, "position : camp au trait manquant (X ou O après une espace)"},
-        {StartBoard + " ", "position : camp au trait manquant (X ou O après une espace)"},
-        {StartBoard + " B", "position : camp au trait « B » invalide (X ou O attendu)"},
-        {StartBoard + " X\n", "position : caractères en trop après le camp au trait : « \n »"},
-        {StartBoard + " XO", "position : caractères en trop après le camp au trait : « O »"},
+        {StartBoard.substr(1) + " X", "position: 63 squares instead of 64"},
+        {StartBoard + "- X", "position: 65 squares instead of 64"},
+        {"", "position: 0 squares instead of 64"},
+        {"x" + StartBoard.substr(1) + " X", "position: bad square 'x' at a1 (X, O or - expected)"},
+        {StartBoard.substr(0, 63) + "." + " X", "position: bad square '.' at h8 (X, O or - expected)"},
+        {StartBoard, "position: no side to move (X or O after one space)"},
+        {StartBoard + " ", "position: no side to move (X or O after one space)"},
+        {StartBoard + " B", "position: bad side to move 'B' (X or O expected)"},
+        {StartBoard + " X\n", "position: extra characters after the side to move: '\\x0a'"},
+        {StartBoard + " XO", "position: extra characters after the side to move: 'O'"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
