@@ -109,9 +109,33 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
                 return -childUpper;
         }
     }
-    const int alphaAtStart = alpha;
-    int best = -Infinity;
     int bestMove = -1;
+    const int best = searchMoves(p, list, alpha, beta, bestMove);
+    if (m_context.aborted)
+        return 0;
+    m_context.table.store(p, ExactDepth, alpha * UnitsPerDisc, beta * UnitsPerDisc, best * UnitsPerDisc,
+                          bestMove);
+    return best;
+}
+
+int EndgameSolver::fastestFirst(Position& p, int alpha, int beta)
+{
+    if (m_context.abortAtNode())
+        return 0;
+    const Bits moves = p.moves();
+    if (!moves)
+        return afterPass(p, alpha, beta);
+    MoveList list;
+    orderMoves(p, moves, Ordering{-1, true, oddQuadrants(p.empty())}, list);
+    int bestMove = -1;
+    return searchMoves(p, list, alpha, beta, bestMove);
+}
+
+int EndgameSolver::searchMoves(Position& p, const MoveList& list, int alpha, int beta, int& bestMove)
+{
+    // The first move with the full window, the others first with a null window that only has to
+    // prove them no better; a move that is better after all is searched again in full.
+    int best = -Infinity;
     for (int i = 0; i < list.count; ++i) {
         playFlips(p, list.squares[i], list.flips[i]);
         int v;
@@ -128,43 +152,6 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
         if (v > best) {
             best = v;
             bestMove = list.squares[i];
-            if (v > alpha) {
-                alpha = v;
-                if (alpha >= beta)
-                    break;
-            }
-        }
-    }
-    m_context.table.store(p, ExactDepth, alphaAtStart * UnitsPerDisc, beta * UnitsPerDisc, best * UnitsPerDisc,
-                          bestMove);
-    return best;
-}
-
-int EndgameSolver::fastestFirst(Position& p, int alpha, int beta)
-{
-    if (m_context.abortAtNode())
-        return 0;
-    const Bits moves = p.moves();
-    if (!moves)
-        return afterPass(p, alpha, beta);
-    MoveList list;
-    orderMoves(p, moves, Ordering{-1, true, oddQuadrants(p.empty())}, list);
-    int best = -Infinity;
-    for (int i = 0; i < list.count; ++i) {
-        playFlips(p, list.squares[i], list.flips[i]);
-        int v;
-        if (i == 0) {
-            v = -value(p, -beta, -alpha);
-        } else {
-            v = -value(p, -alpha - 1, -alpha);
-            if (v > alpha && v < beta && !m_context.aborted)
-                v = -value(p, -beta, -alpha);
-        }
-        undo(p, list.squares[i], list.flips[i]);
-        if (m_context.aborted)
-            return 0;
-        if (v > best) {
-            best = v;
             if (v > alpha) {
                 alpha = v;
                 if (alpha >= beta)

@@ -1,5 +1,6 @@
 #pragma once
 // The exact solver: the final disc difference under perfect play, searched to the end of the game.
+#include "engine/MoveOrdering.h"
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
 
@@ -17,6 +18,8 @@ public:
 private:
     int withTable(Position& p, int alpha, int beta);
     int fastestFirst(Position& p, int alpha, int beta);
+    // Principal variation search over `list` (already ordered): the value, and the best move.
+    int searchMoves(Position& p, const MoveList& list, int alpha, int beta, int& bestMove);
     int lastEmpties(Position& p, int alpha, int beta, int* squares, int count, bool passed);
     int lastEmpty(const Position& p, int square);
     int afterPass(Position& p, int alpha, int beta);
