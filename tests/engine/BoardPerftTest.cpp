@@ -5,6 +5,7 @@
 #include "rules/Board.h"
 #include "tests/engine/RandomPlay.h"
 #include "tests/particles/PoolProbe.h"
+#include "tests/rules/BoardPerft.h"
 #include "tests/rules/Position.h"
 #include "tests/support/OffscreenGl.h"
 
@@ -19,26 +20,10 @@ namespace {
 // The board's perft, walked with its own scan and move (as in the rules tests).
 std::uint64_t boardPerft(Board& board, Cell side, int depth)
 {
-    if (depth == 0)
-        return 1;
-    std::uint64_t leaves = 0;
-    bool moved = false;
-    for (std::uint8_t x = 1; x <= 8; ++x) {
-        for (std::uint8_t y = 1; y <= 8; ++y) {
-            if (board.flipCount(x, y, side) == 0)
-                continue;
-            moved = true;
-            const position::Snapshot saved = position::snapshot();
-            board.playMove(x, y, side);
-            leaves += boardPerft(board, opponentOf(side), depth - 1);
-            position::restore(saved);
-        }
-    }
-    if (moved)
-        return leaves;
-    if (board.hasLegalMove(opponentOf(side)))
-        return boardPerft(board, opponentOf(side), depth - 1);
-    return 1;
+    position::PerftCounter counter;
+    const std::uint64_t leaves = position::boardPerft(board, side, depth, counter);
+    EXPECT_EQ(counter.mismatches, 0u);
+    return leaves;
 }
 
 // Puts an engine position on the game's board.
