@@ -38,6 +38,7 @@ void Match::start(std::unique_ptr<Player> playerOne, std::unique_ptr<Player> pla
     m_playerOne = std::move(playerOne);
     m_playerTwo = std::move(playerTwo);
     m_turn = 1;
+    m_history.clear();
     Board::instance()->reset();
 }
 
@@ -55,10 +56,12 @@ void Match::step()
 
     // Pass rule: a side without a legal move hands the turn over, touching nothing else.
     if (m_turn == 1 && !oneCanMove) {
+        m_history.push_back(PlayedTurn{1, true, CellPos{}});
         m_turn = 2;
         return;
     }
     if (m_turn == 2 && !twoCanMove) {
+        m_history.push_back(PlayedTurn{2, true, CellPos{}});
         m_turn = 1;
         return;
     }
@@ -73,6 +76,7 @@ void Match::step()
     const CellPos pos = mover->pendingMove();
     if (board.playMove(pos.x, pos.y, colour) == 0)
         return; // illegal: the square is used up, the same side submits another
+    m_history.push_back(PlayedTurn{m_turn, false, pos});
 
     if (m_playerOne)
         m_playerOne->setScore(board.count(SideOneColour));
@@ -80,8 +84,12 @@ void Match::step()
         m_playerTwo->setScore(board.count(SideTwoColour));
 
     const Cell otherColour = m_turn == 1 ? SideTwoColour : SideOneColour;
+    const std::int32_t other = m_turn == 1 ? 2 : 1;
     if (board.hasLegalMove(otherColour))
-        m_turn = m_turn == 1 ? 2 : 1;
+        m_turn = other;
+    else if (board.hasLegalMove(colour))
+        m_history.push_back(PlayedTurn{other, true, CellPos{}}); // the other side passes
+
 }
 
 void Match::submitMove(CellPos pos)

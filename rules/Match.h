@@ -2,13 +2,16 @@
 // The one match: two players, whose turn it is, and the result once neither side can move.
 //
 // Side 1 is player one and plays Black, side 2 is player two and plays White. turn() is 1 or 2
-// while the match runs and 0 once it is over; result() is null until then.
+// while the match runs and 0 once it is over; result() is null until then. history() holds the
+// turns played so far, passes included.
 #include "rules/Cell.h"
 #include "rules/MatchResult.h"
+#include "rules/PlayedTurn.h"
 #include "rules/Player.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class Match {
 public:
@@ -28,6 +31,8 @@ public:
     bool isGameOver() const { return m_gameOver; }
     Player* player(std::int32_t side) const;
     const MatchResult* result() const { return m_result.get(); }
+    // Every move and pass since start(), in order.
+    const std::vector<PlayedTurn>& history() const { return m_history; }
 
     Match(const Match&) = delete;
     Match& operator=(const Match&) = delete;
@@ -41,4 +46,5 @@ private:
     bool m_gameOver = false;
     std::int32_t m_turn = 0;
     std::unique_ptr<MatchResult> m_result;
+    std::vector<PlayedTurn> m_history;
 };

@@ -154,6 +154,14 @@ TEST_F(MatchPlay, PassesWhenStuckAndMovesAgainWhenTheOtherIs)
 
     EXPECT_TRUE(m_one->takeMove()) << "a pass leaves the pending square alone";
     EXPECT_EQ(m_one->pendingMove().x, 3);
+
+    // Both passes of Black are kept, the end is not a pass.
+    const std::vector<std::string> expected = {"1 pass", "2 3,3", "1 pass", "2 6,6"};
+    std::vector<std::string> turns;
+    for (const PlayedTurn& turn : match().history())
+        turns.push_back(std::to_string(turn.side) + (turn.pass ? std::string(" pass")
+                        : " " + std::to_string(turn.pos.x) + "," + std::to_string(turn.pos.y)));
+    EXPECT_EQ(turns, expected);
 }
 
 TEST_F(MatchPlay, LastSquareFilledEndsTheMatchAtTheNextStep)
@@ -231,6 +239,7 @@ TEST_F(MatchPlay, StartDiscardsTheOldMatch)
         SCOPED_TRACE(ended ? "after the end" : "mid-match");
         match().submitMove(CellPos{3, 5});
         match().step();
+        ASSERT_EQ(match().history().size(), 1u);
         if (ended) {
             position::set(FullBoard);
             match().step();
@@ -246,6 +255,7 @@ TEST_F(MatchPlay, StartDiscardsTheOldMatch)
         EXPECT_EQ(match().turn(), 1);
         EXPECT_FALSE(match().isGameOver());
         EXPECT_EQ(match().result(), nullptr);
+        EXPECT_TRUE(match().history().empty());
         EXPECT_EQ(board().cellValue(3, 5), Empty);
         EXPECT_EQ(board().count(Black), 2);
         EXPECT_EQ(board().count(White), 2);
