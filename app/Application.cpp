@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/MatchRecording.h"
 #include "app/MixerSound.h"
 #include "app/OrangeVeil.h"
 #include "app/QuitSignals.h"
@@ -112,6 +113,7 @@ void Application::run()
         }
         m_pacer.waitForNextFrame();
     }
+    keepMatchOnce(); // a quit signal or the credits' key may end the game mid-match
 }
 
 void Application::playEffect(const char* path)
@@ -176,6 +178,8 @@ void Application::runPlaying()
     // Leaving the match mid-think: the search stops and its worker is joined at once.
     if (computer && m_screens.state() != Playing)
         computer->stopThinking();
+    if (m_screens.state() != Playing && m_screens.state() != GameOver)
+        keepMatchOnce(); // left before its end
 
     const Match* match = Match::instance();
     const Player* mover = match->player(match->turn()); // null once the match is over
@@ -280,12 +284,25 @@ std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, const Ga
 
 void Application::startMatch(const char* playerOneName, const char* playerTwoName)
 {
+    keepMatchOnce();
     Match::instance()->start(makePlayer(1, playerOneName, m_options), makePlayer(2, playerTwoName, m_options));
+    m_matchKept = false;
 }
 
 void Application::stepMatch()
 {
     Match::instance()->step();
+    if (Match::instance()->isGameOver())
+        keepMatchOnce();
+}
+
+void Application::keepMatchOnce()
+{
+    if (m_matchKept)
+        return;
+    m_matchKept = true;
+    if (m_options.recordGames)
+        keepMatch(*Match::instance());
 }
 
 bool Application::isMatchOver() const
@@ -295,6 +312,7 @@ bool Application::isMatchOver() const
 
 void Application::releaseMatch()
 {
+    keepMatchOnce();
     Match::destroyInstance();
 }
 

@@ -71,6 +71,9 @@ private:
     ComputerPlayer* computerToMove() const;
     // One frame of the computer's turn: its thinking, its cursor and its disc.
     void playComputerTurn();
+    // Appends the match to the file of games, once per match: when it ends, or when it is left
+    // (Escape, a quit, a signal). Nothing when the options say no records.
+    void keepMatchOnce();
 
     static Application* s_instance;
 
@@ -85,4 +88,5 @@ private:
     ComputerTurn m_computerTurn;
     std::string m_message; // the play and game-over screens' centred message, reused every frame
     bool m_hasWindow = false;
+    bool m_matchKept = true; // the current match is in the file of games (or there is none)
 };

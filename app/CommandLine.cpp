@@ -41,7 +41,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
 {
     ParsedCommandLine parsed;
     GameOptions& options = parsed.options;
-    bool analysis = false;     // --solve or --move was given
+    bool analysis = false;     // --solve, --move or a command over kept games was given
     bool playOptions = false;  // --computer or --windowed was given
     bool levelGiven = false;
 
@@ -57,7 +57,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
             hasValue = true;
         }
         const bool takesValue =
-            name == "--computer" || name == "--level" || name == "--solve" || name == "--move";
+            name == "--computer" || name == "--level" || name == "--solve" || name == "--move" ||
+                                name == "--analyze";
         if (takesValue && !hasValue) {
             if (i + 1 >= argc)
                 return failure("option " + name + " needs a value");
@@ -85,21 +86,31 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
             levelGiven = true;
         } else if (name == "--solve" || name == "--move") {
             if (analysis)
-                return failure("--solve and --move go alone, once");
+                return failure("--solve, --move, --games, --analyze and --stats go alone, once");
             analysis = true;
             options.action = name == "--solve" ? GameOptions::Action::Solve : GameOptions::Action::Move;
             options.position = value;
+        } else if (name == "--games" || name == "--stats" || name == "--analyze") {
+            if (analysis)
+                return failure("--solve, --move, --games, --analyze and --stats go alone, once");
+            analysis = true;
+            options.action = name == "--games"   ? GameOptions::Action::Games
+                             : name == "--stats" ? GameOptions::Action::Stats
+                                                 : GameOptions::Action::Analyze;
+            options.game = value;
         } else {
             return failure("unknown option '" + std::string(argv[i]) + "'");
         }
     }
 
     if (analysis && playOptions)
-        return failure("--solve and --move open no window: --computer and --windowed do not go with them");
+        return failure("--solve, --move, --games, --analyze and --stats open no window: --computer and --windowed do not go with them");
     if (options.action == GameOptions::Action::Solve && levelGiven)
         return failure("--solve is exact: it takes no --level");
+    if ((options.action == GameOptions::Action::Games || options.action == GameOptions::Action::Stats) && levelGiven)
+        return failure("--level goes with --computer, --move or --analyze");
     if (levelGiven && options.action == GameOptions::Action::Play && options.computerSide == 0)
-        return failure("--level sets the computer's strength: it goes with --computer or --move");
+        return failure("--level sets the computer's strength: it goes with --computer, --move or --analyze");
     parsed.ok = true;
     return parsed;
 }
@@ -107,7 +118,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
 std::string usageLine()
 {
     return "usage: reversi [--windowed] [--computer 1|2 [--level 1-5]] | --solve POSITION | "
-           "--move POSITION [--level 1-5] | --help | --version";
+           "--move POSITION [--level 1-5] | --games | --analyze GAME [--level 1-5] | --stats | --help | --version";
 }
 
 std::string versionLine()
@@ -131,11 +142,28 @@ std::string helpText()
         "                      e.g. \"a2 +38\" (empty squares count for the winner)\n"
         "  --move POSITION     the move the computer would play (with --level, default 3), or \"pass\"\n"
         "\n"
+        "Kept games (every match played is kept, see FILES below):\n"
+        "  --games             list the kept games: number, date (UTC), players, result for Black\n"
+        "                      (discs, or \"unfinished\") and the moves\n"
+        "  --analyze GAME      look the game over move by move: the move played, the engine's best move\n"
+        "                      and what the move cost in discs (4 or more: a mistake); exact over the\n"
+        "                      last 20 empty squares, the --level search before (default 3); then the\n"
+        "                      moves, mistakes and discs lost of each side\n"
+        "  --stats             the kept games counted by opponent: played, won, drawn, lost, unfinished\n"
+        "\n"
+        "  GAME is a transcript from the start position (\"f5d6c3d3\", either case, passes left out),\n"
+        "  @N for kept game N of --games, or @ for the last one.\n"
+        "\n"
         "  POSITION is 64 characters for a1 b1 ... h1 a2 ... h8 ('X' dark disc, 'O' white disc,\n"
         "  '-' empty square), a space, then the side to move, X or O.\n"
         "\n"
         "  --help              this text\n"
         "  --version           the game's version\n"
         "\n"
-        "Exit status: 0 done, 1 no window could be opened, 2 bad option or position.\n";
+        "Files:\n"
+        "  $XDG_DATA_HOME/reversi/games.ggf (default ~/.local/share/reversi/games.ggf): every match\n"
+        "  played, one per line in the Generic Game Format (GGF), appended when the match ends or is\n"
+        "  left; a match left before its end has no result.\n"
+        "\n"
+        "Exit status: 0 done, 1 no window could be opened, 2 bad option, position, game or games file.\n";
 }

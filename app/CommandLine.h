@@ -11,6 +11,9 @@ struct GameOptions {
         Version, // print the version on stdout
         Solve,   // print the best move and the exact final disc difference of `position`
         Move,    // print the move the computer would play on `position` at `level`
+        Games,   // list the kept games
+        Analyze, // look over `game` move by move at `level`
+        Stats,   // the tally of the kept games by opponent
     };
 
     Action action = Action::Play;
@@ -18,6 +21,8 @@ struct GameOptions {
     int level = 3;         // the computer's strength, 1 (beginner) to 5 (strongest)
     bool windowed = false; // a 1024 x 768 window instead of the full screen
     std::string position;  // the board text given to --solve or --move
+    std::string game;      // what --analyze looks over: a transcript, "@N" or "@"
+    bool recordGames = true; // keep each match played in the file of games
 };
 
 struct ParsedCommandLine {

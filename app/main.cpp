@@ -6,10 +6,13 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/GameCommands.h"
+#include "app/records/RecordsFile.h"
 
 #include <SDL.h> // where SDL brings its own start-up code, it renames main for it
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +28,20 @@ int play(const GameOptions& options)
         application->run();
     Application::destroyInstance();
     return hasWindow ? 0 : 1;
+}
+
+int answer(const AnalysisOutcome& outcome)
+{
+    std::fputs(outcome.output.c_str(), stdout);
+    std::fputs(outcome.error.c_str(), stderr);
+    return outcome.status;
+}
+
+// --analyze's progress, rewritten in place on a terminal and never shown elsewhere.
+void showProgress(const std::string& line)
+{
+    std::fprintf(stderr, "\r%s\033[K", line.c_str());
+    std::fflush(stderr);
 }
 
 } // namespace
@@ -45,11 +62,19 @@ int main(int argc, char** argv)
         std::printf("%s\n", versionLine().c_str());
         return 0;
     case GameOptions::Action::Solve:
-    case GameOptions::Action::Move: {
-        const AnalysisOutcome outcome = analyse(options);
-        std::fputs(outcome.output.c_str(), stdout);
-        std::fputs(outcome.error.c_str(), stderr);
-        return outcome.status;
+    case GameOptions::Action::Move:
+        return answer(analyse(options));
+    case GameOptions::Action::Games:
+        return answer(listGames(records::recordsPath()));
+    case GameOptions::Action::Stats:
+        return answer(tallyGames(records::recordsPath()));
+    case GameOptions::Action::Analyze: {
+        const bool watched = isatty(STDERR_FILENO);
+        const AnalysisOutcome outcome =
+            analyzeGame(options, records::recordsPath(), watched ? ProgressLine(showProgress) : ProgressLine());
+        if (watched)
+            std::fputs("\r\033[K", stderr); // the progress line goes before the answer comes
+        return answer(outcome);
     }
     case GameOptions::Action::Play:
         break;

@@ -1,0 +1,52 @@
+#include "app/MatchRecording.h"
+
+#include "app/ComputerPlayer.h"
+#include "app/records/GameReplay.h"
+#include "app/records/Ggf.h"
+#include "app/records/RecordsFile.h"
+#include "engine/Squares.h"
+#include "rules/Match.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+std::string recordName(const Player* player)
+{
+    if (!player)
+        return "";
+    if (const auto* computer = dynamic_cast<const ComputerPlayer*>(player))
+        return records::computerName(computer->level());
+    return player->name();
+}
+
+} // namespace
+
+records::GameRecord recordOf(const Match& match, long long seconds)
+{
+    records::GameRecord game;
+    game.date = records::recordDate(seconds);
+    game.black = recordName(match.player(1));
+    game.white = recordName(match.player(2));
+    for (const PlayedTurn& turn : match.history())
+        game.turns.push_back({turn.side == 1, turn.pass ? records::Pass : engine::squareOf(turn.pos.x, turn.pos.y)});
+    if (match.isGameOver()) {
+        // The result counts as --solve does: empty squares go to the winner.
+        const records::Replay played = records::replay(game.start, true, game.turns, false);
+        game.finished = played.ok && played.isOver();
+        game.result = game.finished ? played.blackResult() : 0;
+    }
+    return game;
+}
+
+void keepMatch(const Match& match)
+{
+    if (match.history().empty())
+        return;
+    const std::string path = records::recordsPath();
+    std::string error = "neither XDG_DATA_HOME nor HOME is set";
+    const std::string line = records::ggfLine(recordOf(match, std::time(nullptr)));
+    if (path.empty() || !records::appendLine(path, line, &error))
+        std::fprintf(stderr, "reversi: the game was not kept: %s\n", error.c_str());
+}
