@@ -101,7 +101,7 @@ bool appendLine(const std::string& path, const std::string& line, std::string* e
 {
     if (!makeParentFolders(path, error))
         return false;
-    FileCloser file{openPlainFile(path, O_WRONLY | O_CREAT | O_APPEND, error)};
+    FileCloser file{openPlainFile(path, O_RDWR | O_CREAT | O_APPEND, error)};
     if (file.fd < 0)
         return false;
     if (flock(file.fd, LOCK_EX) != 0) {
