@@ -21,7 +21,7 @@ struct Valued {
 
 } // namespace
 
-GameReview reviewGame(const records::Replay& game, int level, const Progress& progress)
+GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress)
 {
     engine::Search search(TableMegabytes, Seed);
     const std::size_t count = game.positions.size();
@@ -47,7 +47,7 @@ GameReview reviewGame(const records::Replay& game, int level, const Progress& pr
         if (position.isOver()) {
             v.value = position.finalDiff();
             v.exact = true;
-        } else if (position.empties() <= ExactEmpties) {
+        } else if (position.empties() <= exactEmpties) {
             const engine::SearchResult result = search.solve(position);
             v.value = result.score;
             v.best = result.move;

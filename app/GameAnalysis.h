@@ -46,7 +46,8 @@ struct GameReview {
 // Called after each position searched: how many are done out of how many.
 using Progress = std::function<void(int done, int total)>;
 
-// Reviews `game` (a replay that is ok) with the search of `level` where it is not exact.
-GameReview reviewGame(const records::Replay& game, int level, const Progress& progress);
+// Reviews `game` (a replay that is ok): exact from `exactEmpties` empty squares, the search of
+// `level` before.
+GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress);
 
 } // namespace analysis

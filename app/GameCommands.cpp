@@ -171,7 +171,7 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
                      minutesAndSeconds(left) + " left");
         };
     }
-    const analysis::GameReview review = analysis::reviewGame(game, options.level, report);
+    const analysis::GameReview review = analysis::reviewGame(game, options.level, analysis::ExactEmpties, report);
 
     std::string& out = outcome.output;
     out = "level " + std::to_string(options.level) + " search";

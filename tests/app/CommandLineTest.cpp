@@ -56,6 +56,13 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         {{"--solve", Start.c_str(), "--move", Start.c_str()}, false, Action::Play, 0, 3, false, ""},
         {{"--move", Start.c_str(), "--computer", "1"}, false, Action::Play, 0, 3, false, ""},
         {{"--solve", Start.c_str(), "--windowed"}, false, Action::Play, 0, 3, false, ""},
+        {{"--games"}, true, Action::Games, 0, 3, false, ""},
+        {{"--stats"}, true, Action::Stats, 0, 3, false, ""},
+        {{"--analyze", "f5d6", "--level", "2"}, true, Action::Analyze, 0, 2, false, ""},
+        {{"--analyze"}, false, Action::Play, 0, 3, false, ""},
+        {{"--games", "--level", "2"}, false, Action::Play, 0, 3, false, ""},
+        {{"--games", "--stats"}, false, Action::Play, 0, 3, false, ""},
+        {{"--analyze", "@", "--computer", "1"}, false, Action::Play, 0, 3, false, ""},
     };
     for (const Case& c : cases) {
         std::vector<const char*> argv{"reversi"};
@@ -82,7 +89,8 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
 TEST(CommandLine, HelpNamesEveryOptionAndUsageIsOneLine)
 {
     const std::string help = helpText();
-    for (const char* option : {"--windowed", "--computer", "--level", "--solve", "--move", "--help", "--version"}) {
+    for (const char* option : {"--windowed", "--computer", "--level", "--solve", "--move", "--games", "--analyze",
+                               "--stats", "--help", "--version"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
         EXPECT_NE(usageLine().find(option), std::string::npos) << option;
     }
