@@ -39,12 +39,22 @@ GameSession::GameSession(const Setup& setup) : m_font(projectRoot() + "/data/ima
     ChildProcess::Options options;
     options.argv = {setup.executable.empty() ? gamePath() : setup.executable};
     options.argv.insert(options.argv.end(), setup.arguments.begin(), setup.arguments.end());
-    options.environment = environmentWithout(
-        {"DISPLAY", "SDL_AUDIODRIVER", "SDL_VIDEODRIVER", "SDL_DISKAUDIOFILE", "XAUTHORITY"});
+    options.environment = environmentWithout({"DISPLAY", "SDL_AUDIODRIVER", "SDL_VIDEODRIVER", "SDL_DISKAUDIOFILE",
+                                              "XAUTHORITY", "XDG_DATA_HOME", "XDG_CONFIG_HOME"});
     options.environment.push_back("DISPLAY=" + m_server->displayName());
     options.environment.push_back("SDL_AUDIODRIVER=" + setup.audioDriver);
     for (const std::string& entry : setup.environment)
         options.environment.push_back(entry);
+    // The game's settings and kept games go to the session's own folders unless the test names
+    // others: a test never writes to the real home.
+    const std::pair<std::string, std::string> homes[] = {{"XDG_DATA_HOME=", "/data"}, {"XDG_CONFIG_HOME=", "/config"}};
+    for (const auto& [prefix, folder] : homes) {
+        bool given = false;
+        for (const std::string& entry : setup.environment)
+            given = given || entry.rfind(prefix, 0) == 0;
+        if (!given)
+            options.environment.push_back(prefix + m_scratch + folder);
+    }
     options.workingDirectory =
         setup.workingDirectory.empty() ? projectRoot() : setup.workingDirectory;
     options.stdoutPath = m_scratch + "/stdout.txt";
