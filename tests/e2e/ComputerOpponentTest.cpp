@@ -5,6 +5,7 @@
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenProbe.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -94,6 +95,11 @@ TEST(ComputerOpponent, AnswersWithALegalMoveAndEscapeLeavesMidThink)
     ASSERT_TRUE(session.waitForScreen("credits-mid-think", [&](const Screenshot& shot) {
         return showsCredits(session.font(), shot);
     }));
+    // Kept on leaving, before the game ends: no result, the computer under its level.
+    const std::string kept = session.keptGames();
+    EXPECT_NE(kept.find("PB[Joueur 1]PW[Ordinateur niveau 1]TY[8]"), std::string::npos) << kept;
+    EXPECT_NE(kept.find("]B[f5]W["), std::string::npos) << kept;
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 1) << kept;
     session.player().tap(XK_Return);
     std::optional<int> status = session.game().waitForExit(GameSession::defaultLimit);
     ASSERT_TRUE(status) << "the game did not end after a key on the credits";

@@ -55,6 +55,10 @@ GameSession::GameSession(const Setup& setup) : m_font(projectRoot() + "/data/ima
         if (!given)
             options.environment.push_back(prefix + m_scratch + folder);
     }
+    for (const std::string& entry : options.environment) {
+        if (entry.rfind("XDG_DATA_HOME=", 0) == 0)
+            m_dataHome = entry.substr(entry.find('=') + 1);
+    }
     options.workingDirectory =
         setup.workingDirectory.empty() ? projectRoot() : setup.workingDirectory;
     options.stdoutPath = m_scratch + "/stdout.txt";
@@ -106,6 +110,11 @@ void GameSession::keep(const Screenshot& shot, const std::string& name) const
     std::string directory = screenshotDirectory();
     if (!directory.empty() && !shot.savePpm(directory + "/" + name + ".ppm"))
         std::cerr << "Cannot write " << directory << "/" << name << ".ppm\n";
+}
+
+std::string GameSession::keptGames() const
+{
+    return readWholeFile(m_dataHome + "/reversi/games.ggf");
 }
 
 std::string GameSession::errorOutput() const

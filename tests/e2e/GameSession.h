@@ -54,6 +54,9 @@ public:
 
     // What the game wrote to standard error so far.
     std::string errorOutput() const;
+    // The games file the game keeps its matches in (under the session's XDG_DATA_HOME), and
+    // its contents.
+    std::string keptGames() const;
 
     // Software OpenGL on a loaded two-core machine can be slow, and a game built with the
     // sanitizers slower still (a few frames a second): the waits are generous, and they end as
@@ -63,6 +66,7 @@ public:
 private:
     OverlayText m_font;
     std::string m_scratch;
+    std::string m_dataHome;
     std::unique_ptr<XvfbServer> m_server;
     std::unique_ptr<XClient> m_client;
     std::unique_ptr<ChildProcess> m_game;

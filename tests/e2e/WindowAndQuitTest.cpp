@@ -66,6 +66,12 @@ TEST(WindowAndQuitSignal, MatchPlaysThenTheSignalEndsTheGameWithStatusZero)
         ASSERT_TRUE(status) << "still running, or ended by signal "
                             << session.game().terminatingSignal();
         EXPECT_EQ(*status, 0);
+        // The match left by the signal is kept, without a result.
+        const std::string kept = session.keptGames();
+        EXPECT_NE(kept.find("PB[Joueur 1]PW[Joueur 2]TY[8]"), std::string::npos) << kept;
+        ASSERT_GE(kept.size(), 9u);
+        EXPECT_EQ(kept.substr(kept.size() - 9), "]B[f5];)\n") << kept;
+        EXPECT_EQ(kept.find("RE["), std::string::npos) << kept;
         // Measured and reported, not judged: it depends on the machine and what else runs.
         std::cout << row.situation << ": the game ended " << delay.count()
                   << " ms after the signal\n";
