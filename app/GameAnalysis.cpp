@@ -30,11 +30,13 @@ GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, 
     // Which positions need a value: the one before each move and the one after it. A pass
     // between two of them needs none of its own.
     std::vector<bool> needed(count, false);
+    int total = 0;
     for (std::size_t i = 0; i < game.turns.size(); ++i) {
-        if (game.turns[i].square != records::Pass)
+        if (game.turns[i].square != records::Pass) {
             needed[i] = needed[i + 1] = true;
+            ++total;
+        }
     }
-    const int total = int(std::count(needed.begin(), needed.end(), true));
     int done = 0;
     // From the end backwards: the exact solves then start with the smallest, and each fills the
     // table for the one before it.
@@ -58,7 +60,8 @@ GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, 
             v.best = result.move;
             v.exact = result.exact;
         }
-        if (progress)
+        // A move is looked at once the positions before and after it have their values.
+        if (progress && k < game.turns.size() && game.turns[k].square != records::Pass)
             progress(++done, total);
     }
 

@@ -43,7 +43,7 @@ struct GameReview {
     SideSummary white;
 };
 
-// Called after each position searched: how many are done out of how many.
+// Called as the moves are looked at (from the last one back): how many are done out of how many.
 using Progress = std::function<void(int done, int total)>;
 
 // Reviews `game` (a replay that is ok): exact from `exactEmpties` empty squares, the search of

@@ -167,7 +167,7 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
         report = [&](int done, int total) {
             const double elapsed = std::chrono::duration<double>(Clock::now() - started).count();
             const double left = elapsed / done * (total - done);
-            progress("analysing: " + std::to_string(done) + " of " + std::to_string(total) + " positions, about " +
+            progress("analysing: " + std::to_string(done) + " of " + std::to_string(total) + " moves, about " +
                      minutesAndSeconds(left) + " left");
         };
     }
