@@ -142,7 +142,7 @@ std::string helpText()
         "                      e.g. \"a2 +38\" (empty squares count for the winner)\n"
         "  --move POSITION     the move the computer would play (with --level, default 3), or \"pass\"\n"
         "\n"
-        "Kept games (every match played is kept, see FILES below):\n"
+        "Kept games (every match played is kept, see Files below):\n"
         "  --games             list the kept games: number, date (UTC), players, result for Black\n"
         "                      (discs, or \"unfinished\") and the moves\n"
         "  --analyze GAME      look the game over move by move: the move played, the engine's best move\n"

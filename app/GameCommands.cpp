@@ -22,6 +22,17 @@ AnalysisOutcome refused(const std::string& why)
     return outcome;
 }
 
+// A field read from the file as it may go to a terminal: control bytes (which a hostile file
+// could use to drive the terminal) become '?'.
+std::string shown(std::string field)
+{
+    for (char& c : field) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
+    return field;
+}
+
 std::string resultText(const records::GameRecord& game)
 {
     if (!game.finished)
@@ -73,7 +84,8 @@ AnalysisOutcome listGames(const std::string& recordsPath)
     int number = 0;
     for (const records::GameRecord& game : kept.games) {
         ++number;
-        outcome.output += std::to_string(number) + "  " + game.date + "  " + game.black + " - " + game.white + "  " +
+        outcome.output += std::to_string(number) + "  " + shown(game.date) + "  " + shown(game.black) + " - " +
+                          shown(game.white) + "  " +
                           resultText(game) + "  " + records::transcriptOf(game.turns) + "\n";
     }
     if (kept.games.empty())

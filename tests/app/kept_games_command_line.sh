@@ -1,6 +1,7 @@
 #!/bin/sh
 # --games, --stats and --analyze through the real executable, over a games file with damage in
-# it: the good games listed and the damaged lines counted on stderr; a bad game to analyse names
+# it: the good games listed (no control byte let through to the terminal) and the damaged lines
+# counted on stderr; a bad game to analyse names
 # its first bad move on one stderr line, exits 2 and prints nothing; an unreadable file likewise.
 #   kept_games_command_line.sh GAME
 game=$1
@@ -13,20 +14,22 @@ board='BO[8 -------- -------- -------- ---O*--- ---*O--- -------- -------- -----
     echo "(;GM[Othello]PC[reversi]DT[2026.12.08_10:00:00.UTC]PB[Joueur 1]PW[Joueur 2]RE[+64.000]TY[8]${board}B[f5]W[d6]B[c5]W[f4]B[e3]W[f6]B[g5]W[e6]B[e7];)"
     printf 'garbage \001\002\377\n'
     echo "(;GM[Othello]PC[reversi]DT[2026.12.08_10:05:00.UTC]PB[Joueur 1]PW[Ordinateur niveau 2]TY[8]${board}B[f5]W[d6]B[c3];)"
+    printf '(;GM[Othello]DT[x]PB[\033c]PW[Joueur 2]TY[8]%sB[f5]W[d6]B[c3];)\n' "$board"
     printf '(;GM[Othello]PC[reversi]DT[2026.12.08_10:0'
 } >"$file"
 
 fail() { echo "$1"; exit 1; }
 
 "$game" --games >"$scratch/out" 2>"$scratch/err" || fail "--games: status $?"
-[ "$(wc -l <"$scratch/out")" -eq 2 ] || fail "--games: not two games: $(cat "$scratch/out")"
+[ "$(wc -l <"$scratch/out")" -eq 3 ] || fail "--games: not three games: $(cat "$scratch/out")"
 grep -q '^1  2026.12.08_10:00:00.UTC  Joueur 1 - Joueur 2  +64  f5d6c5f4e3f6g5e6e7$' "$scratch/out" ||
     fail "--games: first line: $(head -1 "$scratch/out")"
 grep -q '^2  .*Joueur 1 - Ordinateur niveau 2  unfinished  f5d6c3$' "$scratch/out" || fail "--games: second line"
+grep -q '^3  x  ?c - Joueur 2  unfinished  f5d6c3$' "$scratch/out" || fail "--games: a control byte reached the terminal"
 grep -q '2 damaged lines skipped' "$scratch/err" || fail "--games: skipped lines not said: $(cat "$scratch/err")"
 
 "$game" --stats >"$scratch/out" 2>/dev/null || fail "--stats: status $?"
-grep -q '^two players (for player one) *1 *1 *0 *0 *0$' "$scratch/out" || fail "--stats: $(cat "$scratch/out")"
+grep -q '^two players (for player one) *2 *1 *0 *0 *1$' "$scratch/out" || fail "--stats: $(cat "$scratch/out")"
 grep -q '^Ordinateur niveau 2 (for you) *1 *0 *0 *0 *1$' "$scratch/out" || fail "--stats: $(cat "$scratch/out")"
 
 "$game" --analyze @1 --level 1 >"$scratch/out" 2>/dev/null || fail "--analyze @1: status $?"
@@ -47,7 +50,7 @@ refused() { # what, expected stderr part, arguments...
 }
 refused "an illegal move" "move 3 (Black d6)" --analyze f5d6d6
 refused "a letter outside a-h" "move 2 'J6'" --analyze F5J6
-refused "no such kept game" "@1 to @2" --analyze @3
+refused "no such kept game" "@1 to @3" --analyze @4
 refused "a bad game number" "bad game '@x'" --analyze @x
 rm "$file" && mkdir "$file"
 refused "a folder in the file's place" "not a plain file" --games
