@@ -85,8 +85,9 @@ TEST_F(LoadFailureLines, NameTheFileAndTheReasonOnce)
         EXPECT_EQ(errors.rfind(start, 0), 0u) << errors;
         EXPECT_GT(errors.size(), start.size() + 1) << "no reason given: " << errors;
         EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "not one line: " << errors;
-        if (!row.reason.empty())
+        if (!row.reason.empty()) {
             EXPECT_EQ(errors, start + row.reason + "\n");
+        }
     }
     Renderer::destroyInstance();
 }
