@@ -1,10 +1,10 @@
 #include "app/MatchRecording.h"
 
-#include "app/ComputerPlayer.h"
+#include "app/opponent/BoardPosition.h"
+#include "app/opponent/ComputerPlayer.h"
 #include "app/records/GameReplay.h"
 #include "app/records/Ggf.h"
 #include "app/records/RecordsFile.h"
-#include "engine/Squares.h"
 #include "rules/Match.h"
 
 #include <cstdio>
@@ -30,7 +30,7 @@ records::GameRecord recordOf(const Match& match, long long seconds)
     game.black = recordName(match.player(1));
     game.white = recordName(match.player(2));
     for (const PlayedTurn& turn : match.history())
-        game.turns.push_back({turn.side == 1, turn.pass ? records::Pass : engine::squareOf(turn.pos.x, turn.pos.y)});
+        game.turns.push_back({turn.side == 1, turn.pass ? records::Pass : squareOf(turn.pos.x, turn.pos.y)});
     if (match.isGameOver()) {
         // The result counts as --solve does: empty squares go to the winner.
         const records::Replay played = records::replay(game.start, true, game.turns, false);

@@ -11,6 +11,7 @@
 // Frame protocol: beginFrame; for a 3D view beginCamera, drawScene, endCamera; then
 // beginOverlay, the 2D drawing and text, endOverlay; last present. init runs once, after the
 // window exists and before the first drawScene. Construction makes no OpenGL call.
+#include "render/CreditsBackground.h"
 #include "render/Directions.h"
 #include "render/TextureFont.h"
 #include "rules/Cell.h"
@@ -35,7 +36,8 @@ public:
 
     // Font atlas, tray picture and text style; cursor on (3, 5), tilt 45.
     void init();
-    // The board surface picture; a missing or unusable one leaves the surface plain white.
+    // The board surface picture; a missing or unusable one leaves the surface plain white (and
+    // one line on stderr names it). A missing atlas leaves the text invisible, the same way.
     void loadTrayTexture(const char* path);
 
     void beginFrame();
@@ -44,6 +46,9 @@ public:
     // Tray, discs from the Board, cursor marker. Leaves the tilt rotation on the modelview
     // matrix for the caller's endCamera; depth test and culling are on only while it draws.
     void drawScene();
+    // The scene turned `degrees` about the title's spin axis (0, -1, 1) in the camera's view;
+    // between beginCamera and endCamera, leaving the modelview matrix as it found it.
+    void drawSpinningScene(float degrees);
     void drawTray();
     // x, y in 1..8; Empty and Wall draw nothing.
     void drawDisc(int x, int y, Cell value);
@@ -70,6 +75,10 @@ public:
     void drawScorePanel(const Player& one, const Player& two);
     // One line centred near the top edge.
     void drawCentredMessage(const char* text);
+    // The orange veil over the whole overlay at `alpha` (see render/OrangeVeil.h).
+    void drawOrangeVeil(float alpha);
+    // The credits picture over the whole overlay, read on the first call; black without it.
+    void drawCreditsBackground();
 
 private:
     // Loads the atlas at once when a path is given.
@@ -81,4 +90,5 @@ private:
     CellPos m_cursor;                // (0, 0) until init
     float m_tilt = 0.0f;             // degrees about x; 30..90 once init has run
     float m_cursorSpin = 0.0f;       // degrees the marker has turned, +4 per drawn frame
+    CreditsBackground m_creditsBackground;
 };

@@ -8,7 +8,7 @@
 #include "tests/e2e/MappedFiles.h"
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenProbe.h"
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -3,7 +3,7 @@
 #include "app/records/GameReplay.h"
 #include "app/records/Ggf.h"
 #include "app/records/Transcript.h"
-#include "tests/app/PublishedGames.h"
+#include "tests/app/records/PublishedGames.h"
 
 #include <gtest/gtest.h>
 

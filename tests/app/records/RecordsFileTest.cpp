@@ -5,7 +5,7 @@
 #include "app/records/RecordsFile.h"
 #include "app/records/Tally.h"
 #include "app/records/Transcript.h"
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Transcripts: the moves read in either case with passes filled in, and the first bad move named.
 #include "app/records/Transcript.h"
-#include "tests/app/PublishedGames.h"
+#include "tests/app/records/PublishedGames.h"
 
 #include <gtest/gtest.h>
 

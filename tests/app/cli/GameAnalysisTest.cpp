@@ -1,0 +1,76 @@
+// --analyze on games published by a server: every best move is legal, every exact value is what
+// --solve says of the same position, and over the exact part the costs add up to the result.
+#include "app/cli/AnalysisCommand.h"
+#include "app/cli/GameAnalysis.h"
+#include "app/records/Transcript.h"
+#include "engine/PositionText.h"
+#include "tests/app/records/PublishedGames.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Fewer exact positions than the command's, so that the sanitizer build keeps up; what must hold
+// holds at any threshold.
+constexpr int ExactEmpties = 16;
+
+// --solve's value of `position`: "<move> <value>".
+int solvedValue(const engine::Position& position, bool blackToMove)
+{
+    GameOptions options;
+    options.action = GameOptions::Action::Solve;
+    options.position = engine::positionText(position, blackToMove);
+    const AnalysisOutcome outcome = analyse(options);
+    EXPECT_EQ(outcome.status, 0) << outcome.error;
+    return std::atoi(outcome.output.c_str() + outcome.output.find(' ') + 1);
+}
+
+TEST(GameAnalysis, PublishedGamesAgreeWithSolveAndAddUp)
+{
+    struct Row {
+        const char* transcript;
+        bool againstSolve; // each --solve takes a while: one game is enough for that
+    };
+    for (const Row& row : {Row{published::DrawTranscript, true}, Row{published::KomiTranscript, false}}) {
+        const char* transcript = row.transcript;
+        SCOPED_TRACE(transcript);
+        const records::Replay game = records::readTranscript(transcript);
+        ASSERT_TRUE(game.ok) << game.error;
+        const analysis::GameReview review = analysis::reviewGame(game, 1, ExactEmpties, nullptr);
+        ASSERT_GT(review.firstExactMove, 0);
+
+        int blackLost = 0;
+        int whiteLost = 0;
+        int firstExactValue = 0; // for Black
+        std::size_t move = 0;
+        for (std::size_t i = 0; i < game.turns.size(); ++i) {
+            if (game.turns[i].square == records::Pass)
+                continue;
+            ASSERT_LT(move, review.moves.size());
+            const analysis::MoveReview& seen = review.moves[move++];
+            SCOPED_TRACE(seen.number);
+            EXPECT_EQ(seen.played, game.turns[i].square);
+            EXPECT_EQ(seen.black, game.blackToMove[i]);
+            EXPECT_TRUE(game.positions[i].moves() & engine::bitOf(seen.best)) << engine::squareName(seen.best);
+            EXPECT_GE(seen.cost, 0);
+            EXPECT_EQ(seen.exact, seen.number >= review.firstExactMove);
+            if (!seen.exact)
+                continue;
+            if (row.againstSolve) {
+                EXPECT_EQ(seen.value, solvedValue(game.positions[i], game.blackToMove[i]));
+            }
+            if (seen.number == review.firstExactMove)
+                firstExactValue = seen.black ? seen.value : -seen.value;
+            (seen.black ? blackLost : whiteLost) += seen.cost;
+        }
+        EXPECT_EQ(move, review.moves.size());
+        ASSERT_TRUE(game.isOver());
+        // Each exact cost is the value lost by the mover: Black's losses lower Black's value,
+        // White's raise it, from the first exact position to the end.
+        EXPECT_EQ(firstExactValue - blackLost + whiteLost, game.blackResult());
+    }
+}
+
+} // namespace
