@@ -12,6 +12,8 @@
 //     on stderr naming it and why, and the game goes on without it (a plain surface, a black
 //     backdrop, invisible text, silence).
 //   - No audio device: the game plays in silence.
+//   - A games file that cannot be written: one line on stderr, the match is not kept, the game
+//     goes on; damaged lines in it are skipped when it is read.
 //   - No window: SDL's message on stderr, and the game ends with status 1.
 //   - A command line it cannot act on, or a position it cannot read: the reason and the usage
 //     line on stderr, status 2, before any window or sound exists.
