@@ -4,10 +4,12 @@
 // reaches its closing disc across the board's side).
 #include "engine/Bitboard.h"
 
+#include "engine/Square.h"
+
 namespace engine {
 namespace {
 
-constexpr Bits NotEdgeFiles = 0x7e7e7e7e7e7e7e7eULL; // files b to g
+constexpr Bits NotEdgeFiles = ~(FileA | FileH); // files b to g
 
 // Directions by their index step: +1 east, +8 north, +9 north-east, +7 north-west, and their opposites.
 template <int Step>
@@ -78,10 +80,8 @@ Bits flipsOf(Bits player, Bits opponent, int square)
 
 Bits neighbours(Bits discs)
 {
-    constexpr Bits NotFileA = 0xfefefefefefefefeULL;
-    constexpr Bits NotFileH = 0x7f7f7f7f7f7f7f7fULL;
-    const Bits fromWest = (discs & NotFileH) << 1; // squares east of a disc
-    const Bits fromEast = (discs & NotFileA) >> 1; // squares west of a disc
+    const Bits fromWest = (discs & ~FileH) << 1; // squares east of a disc
+    const Bits fromEast = (discs & ~FileA) >> 1; // squares west of a disc
     const Bits row = discs | fromWest | fromEast;
     return (row | (row << 8) | (row >> 8)) & ~discs;
 }

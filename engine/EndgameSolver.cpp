@@ -7,8 +7,10 @@
 //    flips directly (cheaper than generating moves); the very last square is counted out.
 #include "engine/EndgameSolver.h"
 
-#include "engine/Evaluation.h"
+#include "engine/MoveLoop.h"
 #include "engine/MoveOrdering.h"
+#include "engine/Score.h"
+#include "engine/Stability.h"
 #include "engine/TranspositionTable.h"
 
 namespace engine {
@@ -21,7 +23,6 @@ constexpr int LoopMaxEmpties = 5;
 constexpr int StabilityCheckFrom = 0;
 // From this many empty squares on, the table is asked about every child before any is searched.
 constexpr int ChildProbeMinEmpties = 10;
-constexpr int DiscLimit = 65;
 
 // Puts the squares of odd quadrants first, keeping the order otherwise.
 void oddQuadrantsFirst(int* squares, int count, Bits empty)
@@ -69,6 +70,12 @@ int EndgameSolver::afterPass(Position& p, int alpha, int beta)
     return v;
 }
 
+// value() as the move loops' child search.
+auto EndgameSolver::childValue()
+{
+    return [this](Position& child, int alpha, int beta) { return value(child, alpha, beta); };
+}
+
 int EndgameSolver::withTable(Position& p, int alpha, int beta)
 {
     if (m_context.abortAtNode())
@@ -87,8 +94,8 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
     if (const TableEntry* entry = m_context.table.find(p)) {
         tableMove = entry->move;
         if (entry->depth == ExactDepth) {
-            const int lower = entry->lower / UnitsPerDisc;
-            const int upper = entry->upper / UnitsPerDisc;
+            const int lower = unitsToDiscs(entry->lower);
+            const int upper = unitsToDiscs(entry->upper);
             if (lower >= beta || lower == upper)
                 return lower;
             if (upper <= alpha)
@@ -103,19 +110,18 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
         for (int i = 0; i < list.count; ++i) {
             playFlips(p, list.squares[i], list.flips[i]);
             const TableEntry* child = m_context.table.find(p);
-            const int childUpper = child && child->depth == ExactDepth ? child->upper / UnitsPerDisc : DiscLimit;
+            const int childUpper = child && child->depth == ExactDepth ? unitsToDiscs(child->upper) : DiscLimit;
             undo(p, list.squares[i], list.flips[i]);
             if (-childUpper >= beta)
                 return -childUpper;
         }
     }
-    int bestMove = -1;
-    const int best = searchMoves(p, list, alpha, beta, bestMove);
+    const LoopOutcome best = searchMoves(p, list, alpha, beta, m_context, childValue());
     if (m_context.aborted)
         return 0;
-    m_context.table.store(p, ExactDepth, alpha * UnitsPerDisc, beta * UnitsPerDisc, best * UnitsPerDisc,
-                          bestMove);
-    return best;
+    m_context.table.store(p, ExactDepth, discsToUnits(alpha), discsToUnits(beta), discsToUnits(best.value),
+                          best.move);
+    return best.value;
 }
 
 int EndgameSolver::fastestFirst(Position& p, int alpha, int beta)
@@ -127,39 +133,8 @@ int EndgameSolver::fastestFirst(Position& p, int alpha, int beta)
         return afterPass(p, alpha, beta);
     MoveList list;
     orderMoves(p, moves, Ordering{-1, true, oddQuadrants(p.empty())}, list);
-    int bestMove = -1;
-    return searchMoves(p, list, alpha, beta, bestMove);
-}
-
-int EndgameSolver::searchMoves(Position& p, const MoveList& list, int alpha, int beta, int& bestMove)
-{
-    // The first move with the full window, the others first with a null window that only has to
-    // prove them no better; a move that is better after all is searched again in full.
-    int best = -Infinity;
-    for (int i = 0; i < list.count; ++i) {
-        playFlips(p, list.squares[i], list.flips[i]);
-        int v;
-        if (i == 0) {
-            v = -value(p, -beta, -alpha);
-        } else {
-            v = -value(p, -alpha - 1, -alpha);
-            if (v > alpha && v < beta && !m_context.aborted)
-                v = -value(p, -beta, -alpha);
-        }
-        undo(p, list.squares[i], list.flips[i]);
-        if (m_context.aborted)
-            return 0;
-        if (v > best) {
-            best = v;
-            bestMove = list.squares[i];
-            if (v > alpha) {
-                alpha = v;
-                if (alpha >= beta)
-                    break;
-            }
-        }
-    }
-    return best;
+    const LoopOutcome best = searchMoves(p, list, alpha, beta, m_context, childValue());
+    return m_context.aborted ? 0 : best.value;
 }
 
 // `squares` holds the `count` empty squares; the array is as it was on return.

@@ -16,10 +16,9 @@ public:
     int value(Position& position, int alpha, int beta);
 
 private:
+    auto childValue();
     int withTable(Position& p, int alpha, int beta);
     int fastestFirst(Position& p, int alpha, int beta);
-    // Principal variation search over `list` (already ordered): the value, and the best move.
-    int searchMoves(Position& p, const MoveList& list, int alpha, int beta, int& bestMove);
     int lastEmpties(Position& p, int alpha, int beta, int* squares, int count, bool passed);
     int lastEmpty(const Position& p, int square);
     int afterPass(Position& p, int alpha, int beta);

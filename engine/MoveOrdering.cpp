@@ -1,18 +1,9 @@
 #include "engine/MoveOrdering.h"
 
+#include "engine/Square.h"
+
 namespace engine {
 namespace {
-
-constexpr Bits Corners = bitOf(0) | bitOf(7) | bitOf(56) | bitOf(63);
-constexpr Bits XSquares = bitOf(9) | bitOf(14) | bitOf(49) | bitOf(54);
-constexpr Bits CSquares = bitOf(1) | bitOf(8) | bitOf(6) | bitOf(15) | bitOf(48) | bitOf(57) | bitOf(55) | bitOf(62);
-
-constexpr Bits Quadrants[4] = {
-    0x000000000f0f0f0fULL, // a1-d4
-    0x00000000f0f0f0f0ULL, // e1-h4
-    0x0f0f0f0f00000000ULL, // a5-d8
-    0xf0f0f0f000000000ULL, // e5-h8
-};
 
 // Lower is tried first. One reply less outweighs any square kind but a corner's.
 int squareKind(Bits square)
@@ -40,7 +31,7 @@ Bits oddQuadrants(Bits empty)
 
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out)
 {
-    int keys[64];
+    int keys[MaxLegalMoves];
     out.count = 0;
     for (; moves; moves &= moves - 1) {
         const int square = firstSquare(moves);
@@ -57,8 +48,12 @@ void orderMoves(const Position& position, Bits moves, const Ordering& ordering, 
                 key += 6 * popCount(replies) + popCount(neighbours(mine) & ~(mine | position.opponent));
             }
         }
-        // Insertion: the lists are short.
-        int i = out.count++;
+        // Insertion: the lists are short. A full list (a made-up position) drops its last move.
+        int i = out.count;
+        if (i < MaxLegalMoves)
+            ++out.count;
+        else if (keys[--i] <= key)
+            continue;
         for (; i > 0 && keys[i - 1] > key; --i) {
             keys[i] = keys[i - 1];
             out.squares[i] = out.squares[i - 1];

@@ -27,7 +27,6 @@ constexpr double MidgameShareBeforeExact = 0.1;
 constexpr double LastIterationStartShare = 0.5;
 // The depth of the midgame estimate that starts an unlimited exact solve.
 constexpr int SolveGuessDepth = 8;
-constexpr int DiscLimit = 65; // beyond any result in discs
 
 Clock::duration seconds(double s)
 {
@@ -37,11 +36,6 @@ Clock::duration seconds(double s)
 double secondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-int unitsToDiscs(int units)
-{
-    return units >= 0 ? (units + UnitsPerDisc / 2) / UnitsPerDisc : -((-units + UnitsPerDisc / 2) / UnitsPerDisc);
 }
 
 } // namespace
@@ -171,7 +165,7 @@ bool Search::solveExactly(SearchContext& context, Position& p, MoveList& moves, 
 {
     EndgameSolver solver(context);
     auto exactValue = [&](Position& c, int a, int b) { return solver.value(c, a, b); };
-    int probe = std::clamp(unitsToDiscs(guess), -64, 64) & ~1;
+    int probe = std::clamp(unitsToDiscs(guess), -MaxDiscs, MaxDiscs) & ~1;
     for (;;) {
         const RootOutcome outcome = searchRoot(p, moves, probe - 1, probe + 1, context, exactValue);
         if (!outcome.complete)

@@ -1,8 +1,9 @@
 #include "engine/TranspositionTable.h"
 
-#include "engine/Evaluation.h"
+#include "engine/Score.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace engine {
 
@@ -27,14 +28,18 @@ const TableEntry* TranspositionTable::find(const Position& position) const
 {
     const TableEntry* bucket = &m_entries[bucketOf(position)];
     for (int i = 0; i < 2; ++i) {
-        if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent)
+        if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent) {
+            assert(bucket[i].lower <= bucket[i].upper);
             return &bucket[i];
+        }
     }
     return nullptr;
 }
 
 void TranspositionTable::store(const Position& position, int depth, int alpha, int beta, int value, int move)
 {
+    assert(alpha < beta && depth >= 0 && depth <= ExactDepth && value > -Infinity && value < Infinity);
+    assert(move < 0 || ((position.player | position.opponent) & bitOf(move)) == 0);
     TableEntry* bucket = &m_entries[bucketOf(position)];
     TableEntry* slot = nullptr;
     for (int i = 0; i < 2 && !slot; ++i) {
@@ -69,6 +74,7 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
     slot->depth = static_cast<std::int8_t>(depth);
     slot->move = static_cast<std::int8_t>(move);
     slot->generation = m_generation;
+    assert(slot->lower <= slot->upper);
 }
 
 void TranspositionTable::clear()
