@@ -42,20 +42,6 @@ Bits movesAlong(Bits player, Bits opponent, Bits empty)
     return shifted<Step>(run) & empty;
 }
 
-// The run of opponent discs that `placed` closes along Step against a player disc, or 0.
-template <int Step>
-Bits flipsAlong(Bits player, Bits opponent, Bits placed)
-{
-    const Bits o = runnable<Step>(opponent);
-    Bits run = o & shifted<Step>(placed);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    return (shifted<Step>(run) & player) ? run : 0;
-}
-
 } // namespace
 
 Bits legalMoves(Bits player, Bits opponent)
@@ -65,17 +51,6 @@ Bits legalMoves(Bits player, Bits opponent)
            movesAlong<8>(player, opponent, empty) | movesAlong<-8>(player, opponent, empty) |
            movesAlong<9>(player, opponent, empty) | movesAlong<-9>(player, opponent, empty) |
            movesAlong<7>(player, opponent, empty) | movesAlong<-7>(player, opponent, empty);
-}
-
-Bits flipsOf(Bits player, Bits opponent, int square)
-{
-    const Bits placed = bitOf(square);
-    if ((player | opponent) & placed)
-        return 0;
-    return flipsAlong<1>(player, opponent, placed) | flipsAlong<-1>(player, opponent, placed) |
-           flipsAlong<8>(player, opponent, placed) | flipsAlong<-8>(player, opponent, placed) |
-           flipsAlong<9>(player, opponent, placed) | flipsAlong<-9>(player, opponent, placed) |
-           flipsAlong<7>(player, opponent, placed) | flipsAlong<-7>(player, opponent, placed);
 }
 
 Bits neighbours(Bits discs)

@@ -5,6 +5,13 @@
 namespace engine {
 namespace {
 
+// Weights of what a move leaves the opponent: each reply, again each reply on a corner (a corner
+// taken is the worst reply), and each empty square beside our discs (a reply it may have later).
+// Measured on the exact solves of FFO #40-#44: 6/0/1 took 326 million nodes, 8/18/2 254 million.
+constexpr int RepliesWeight = 8;
+constexpr int CornerRepliesWeight = 18;
+constexpr int PotentialRepliesWeight = 2;
+
 // Lower is tried first. One reply less outweighs any square kind but a corner's.
 int squareKind(Bits square)
 {
@@ -45,7 +52,8 @@ void orderMoves(const Position& position, Bits moves, const Ordering& ordering, 
             if (ordering.byReplies) {
                 const Bits mine = position.player | flips | placed;
                 const Bits replies = legalMoves(position.opponent & ~flips, mine);
-                key += 6 * popCount(replies) + popCount(neighbours(mine) & ~(mine | position.opponent));
+                key += RepliesWeight * popCount(replies) + CornerRepliesWeight * popCount(replies & Corners) +
+                       PotentialRepliesWeight * popCount(neighbours(mine) & ~(mine | position.opponent));
             }
         }
         // Insertion: the lists are short. A full list (a made-up position) drops its last move.

@@ -1,5 +1,6 @@
 // How a move is chosen: iterative deepening of the midgame search, each iteration starting with the
-// previous one's best move; then, near the end, an exact count started from the midgame's estimate;
+// previous one's best move; then, near the end, an exact count with the root moves in the order
+// the midgame left them;
 // then, for the weaker levels, a random pick among the moves almost as good as the best.
 #include "engine/Search.h"
 
@@ -85,7 +86,7 @@ SearchResult Search::chooseMove(const Position& position, int level)
     if (exactPlanned && !context.stopped()) {
         context.aborted = false;
         context.setDeadline(m_started + seconds(settings.secondsPerMove));
-        solveExactly(context, p, moves, result.score, result);
+        solveExactly(context, p, moves, result);
     }
     if (settings.randomMargin > 0 && !context.aborted && result.depth > 0)
         pickNearBest(context, p, moves, settings.randomMargin * (result.exact ? 1 : UnitsPerDisc), result);
@@ -118,7 +119,7 @@ SearchResult Search::solve(const Position& position)
     result.move = moves.squares[0];
     iterateMidgame(context, p, moves, std::min(SolveGuessDepth, p.empties()), 1e9, result);
     if (!context.stopped())
-        solveExactly(context, p, moves, result.score, result);
+        solveExactly(context, p, moves, result);
     if (!result.exact)
         result.score = unitsToDiscs(result.score);
     if (mustPass) {
@@ -156,32 +157,23 @@ void Search::iterateMidgame(SearchContext& context, Position& p, MoveList& moves
     }
 }
 
-// The exact count as a series of narrow probes, each asking "is the result g?" for an even g
-// (every final disc difference is even), starting from the midgame's guess: a probe that fails
-// high or low proves a bound, and the next probe starts from it. Narrow windows cut far more than
-// a wide one, and the table carries what each probe learnt to the next. Fills `result` only if
-// the count finishes.
-bool Search::solveExactly(SearchContext& context, Position& p, MoveList& moves, int guess, SearchResult& result)
+// The exact count: every move of the root on the principal line with the full window (see
+// MoveLoop.h), the moves in the order the midgame iterations left them. (Measured on FFO #40-#44:
+// a series of null-window probes from the midgame's guess visits 10% more nodes, an aspiration
+// window of 4 discs around it 4% more.) Fills `result` only if the count finishes.
+bool Search::solveExactly(SearchContext& context, Position& p, MoveList& moves, SearchResult& result)
 {
     EndgameSolver solver(context);
-    auto exactValue = [&](Position& c, int a, int b) { return solver.value(c, a, b); };
-    int probe = std::clamp(unitsToDiscs(guess), -MaxDiscs, MaxDiscs) & ~1;
-    for (;;) {
-        const RootOutcome outcome = searchRoot(p, moves, probe - 1, probe + 1, context, exactValue);
-        if (!outcome.complete)
-            return false;
-        if (outcome.value == probe) {
-            moveToFront(moves, outcome.move);
-            result.move = outcome.move;
-            result.score = outcome.value;
-            result.depth = p.empties();
-            result.exact = true;
-            return true;
-        }
-        if (outcome.value > probe)
-            moveToFront(moves, outcome.move); // the move that proved the result higher
-        probe = outcome.value;
-    }
+    const RootOutcome outcome = searchRoot(p, moves, -DiscLimit, DiscLimit, context,
+                                           [&](Position& c, int a, int b) { return solver.value(c, a, b); });
+    if (!outcome.complete)
+        return false;
+    moveToFront(moves, outcome.move);
+    result.move = outcome.move;
+    result.score = outcome.value;
+    result.depth = p.empties();
+    result.exact = true;
+    return true;
 }
 
 // Replaces the best move by one picked at random among the moves within `margin` of it (in the

@@ -46,7 +46,7 @@ public:
 private:
     void iterateMidgame(SearchContext& context, Position& position, MoveList& moves, int maxDepth,
                         double lastStartSeconds, SearchResult& result);
-    bool solveExactly(SearchContext& context, Position& position, MoveList& moves, int guess, SearchResult& result);
+    bool solveExactly(SearchContext& context, Position& position, MoveList& moves, SearchResult& result);
     void pickNearBest(SearchContext& context, Position& position, const MoveList& moves, int margin,
                       SearchResult& result);
 
