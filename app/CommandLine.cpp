@@ -44,6 +44,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
     bool analysis = false;     // --solve or --move was given
     bool playOptions = false;  // --computer or --windowed was given
     bool levelGiven = false;
+    bool lineAsked = false;    // --pv was given
 
     for (int i = 1; i < argc; ++i) {
         std::string name = argv[i];
@@ -83,6 +84,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
             if (!parseNumber(value, MinLevel, MaxLevel, options.level))
                 return failure("--level takes a number from 1 to 5, not '" + value + "'");
             levelGiven = true;
+        } else if (name == "--pv") {
+            options.showLine = lineAsked = true;
         } else if (name == "--solve" || name == "--move") {
             if (analysis)
                 return failure("--solve and --move go alone, once");
@@ -96,6 +99,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
 
     if (analysis && playOptions)
         return failure("--solve and --move open no window: --computer and --windowed do not go with them");
+    if (lineAsked && options.action != GameOptions::Action::Solve)
+        return failure("--pv prints the line of best play after --solve: it goes with --solve only");
     if (options.action == GameOptions::Action::Solve && levelGiven)
         return failure("--solve is exact: it takes no --level");
     if (levelGiven && options.action == GameOptions::Action::Play && options.computerSide == 0)
@@ -106,7 +111,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
 
 std::string usageLine()
 {
-    return "usage: reversi [--windowed] [--computer 1|2 [--level 1-5]] | --solve POSITION | "
+    return "usage: reversi [--windowed] [--computer 1|2 [--level 1-5]] | --solve POSITION [--pv] | "
            "--move POSITION [--level 1-5] | --help | --version";
 }
 
@@ -129,6 +134,8 @@ std::string helpText()
         "Analysis (no window, no sound):\n"
         "  --solve POSITION    the best move and the exact final disc difference for the side to move,\n"
         "                      e.g. \"a2 +38\" (empty squares count for the winner)\n"
+        "  --pv                with --solve: the line of best play to the end follows the value,\n"
+        "                      e.g. \"a2 +38 a2 b1 ...\" (\"pass\" where a side must pass)\n"
         "  --move POSITION     the move the computer would play (with --level, default 3), or \"pass\"\n"
         "\n"
         "  POSITION is 64 characters for a1 b1 ... h1 a2 ... h8 ('X' dark disc, 'O' white disc,\n"

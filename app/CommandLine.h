@@ -18,6 +18,7 @@ struct GameOptions {
     int level = 3;         // the computer's strength, 1 (beginner) to 5 (strongest)
     bool windowed = false; // a 1024 x 768 window instead of the full screen
     std::string position;  // the board text given to --solve or --move
+    bool showLine = false; // --pv: --solve also prints the principal variation
 };
 
 struct ParsedCommandLine {

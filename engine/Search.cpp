@@ -1,13 +1,14 @@
 // How a move is chosen: iterative deepening of the midgame search, each iteration starting with the
-// previous one's best move; then, near the end, an exact count with the root moves in the order
-// the midgame left them;
-// then, for the weaker levels, a random pick among the moves almost as good as the best.
+// previous one's best move; then, near the end, an exact count with the root moves in the order the
+// midgame left them; then, for the weaker levels, a random pick among the moves almost as good as
+// the best.
 #include "engine/Search.h"
 
 #include "engine/EndgameSolver.h"
 #include "engine/Evaluation.h"
 #include "engine/Levels.h"
 #include "engine/MidgameSearch.h"
+#include "engine/PrincipalLine.h"
 #include "engine/RootSearch.h"
 
 #include <algorithm>
@@ -64,6 +65,8 @@ SearchResult Search::chooseMove(const Position& position, int level)
     if (!legal) {
         result.exact = p.isOver();
         result.score = result.exact ? p.finalDiff() : unitsToDiscs(evaluate(p));
+        if (!result.exact)
+            result.line = {-1};
         return result;
     }
     MoveList moves;
@@ -76,6 +79,7 @@ SearchResult Search::chooseMove(const Position& position, int level)
         // exact range the count still runs, for the score it gives.)
         playFlips(p, moves.squares[0], moves.flips[0]);
         result.score = unitsToDiscs(-evaluate(p));
+        result.line = {result.move};
         return result;
     }
 
@@ -92,6 +96,7 @@ SearchResult Search::chooseMove(const Position& position, int level)
         pickNearBest(context, p, moves, settings.randomMargin * (result.exact ? 1 : UnitsPerDisc), result);
     if (!result.exact)
         result.score = unitsToDiscs(result.score);
+    result.line = tableLine(context, p, result.move, result.exact ? empties : std::max(result.depth, 1));
     result.nodes = context.nodes;
     return result;
 }
@@ -118,13 +123,16 @@ SearchResult Search::solve(const Position& position)
     orderMoves(p, p.moves(), Ordering{}, moves);
     result.move = moves.squares[0];
     iterateMidgame(context, p, moves, std::min(SolveGuessDepth, p.empties()), 1e9, result);
-    if (!context.stopped())
-        solveExactly(context, p, moves, result);
-    if (!result.exact)
+    if (!context.stopped() && solveExactly(context, p, moves, result))
+        result.line = exactLine(context, p, result.move, result.score);
+    if (!result.exact) {
         result.score = unitsToDiscs(result.score);
+        result.line = tableLine(context, p, result.move, std::max(result.depth, 1));
+    }
     if (mustPass) {
         result.move = -1;
         result.score = -result.score;
+        result.line.insert(result.line.begin(), -1);
     }
     result.nodes = context.nodes;
     return result;

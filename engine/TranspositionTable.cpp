@@ -16,6 +16,14 @@ TranspositionTable::TranspositionTable(std::size_t megabytes)
     m_entries.resize(size);
 }
 
+TranspositionTable TranspositionTable::withBuckets(std::size_t buckets)
+{
+    assert(buckets > 0 && (buckets & (buckets - 1)) == 0);
+    TranspositionTable table(1);
+    table.m_entries.assign(2 * buckets, TableEntry{});
+    return table;
+}
+
 std::size_t TranspositionTable::bucketOf(const Position& position) const
 {
     Bits h = position.player * 0x9e3779b97f4a7c15ULL;
@@ -62,11 +70,11 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
         upper = std::min<int>(upper, slot->upper);
         if (lower > upper) // contradictory bounds: trust the newer search
             lower = upper = value;
-        if (move < 0)
-            move = slot->move;
     } else if (samePosition && slot->depth > depth) {
         return; // a deeper result is worth more
     }
+    if (samePosition && move < 0)
+        move = slot->move; // the best move known still comes first
     slot->player = position.player;
     slot->opponent = position.opponent;
     slot->lower = static_cast<std::int16_t>(lower);

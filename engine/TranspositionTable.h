@@ -31,6 +31,8 @@ struct TableEntry {
 class TranspositionTable {
 public:
     explicit TranspositionTable(std::size_t megabytes);
+    // A table of exactly `buckets` buckets (a power of two), where positions must share them.
+    static TranspositionTable withBuckets(std::size_t buckets);
 
     // The entry for `position`, or nullptr.
     const TableEntry* find(const Position& position) const;
