@@ -10,7 +10,19 @@ using Bits = std::uint64_t;
 
 constexpr Bits bitOf(int square) { return Bits{1} << square; }
 
-inline int popCount(Bits b) { return __builtin_popcountll(b); }
+// The popcnt instruction when the build may use it; otherwise the bits are summed in parallel
+// inline, which is several times faster than the compiler's out-of-line fallback.
+inline int popCount(Bits b)
+{
+#ifdef __POPCNT__
+    return __builtin_popcountll(b);
+#else
+    b -= (b >> 1) & 0x5555555555555555ULL;
+    b = (b & 0x3333333333333333ULL) + ((b >> 2) & 0x3333333333333333ULL);
+    b = (b + (b >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+    return static_cast<int>((b * 0x0101010101010101ULL) >> 56);
+#endif
+}
 // Lowest set square of a non-empty mask.
 inline int firstSquare(Bits b) { return __builtin_ctzll(b); }
 

@@ -17,6 +17,7 @@ namespace {
 // alpha is high.
 constexpr int StabilityCheckFrom = 0;
 // From this many empty squares on, the table is asked about every child before any is searched.
+// (8 visits 2% fewer nodes than 10 on FFO #40-#44, 12 4% more; neither took less time.)
 constexpr int ChildProbeMinEmpties = 10;
 
 } // namespace

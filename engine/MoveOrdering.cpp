@@ -28,12 +28,13 @@ int squareKind(Bits square)
 
 Bits oddQuadrants(Bits empty)
 {
-    Bits odd = 0;
-    for (Bits quadrant : Quadrants) {
-        if (popCount(empty & quadrant) & 1)
-            odd |= quadrant;
-    }
-    return odd;
+    // Fold each rank's half (4 squares) to its parity in its lowest bit, then the four ranks of
+    // each quadrant together: bits 0, 4, 32 and 36 end up as the parities of the quadrants.
+    Bits x = empty ^ (empty >> 1);
+    x ^= x >> 2;
+    x ^= (x >> 8) ^ (x >> 16) ^ (x >> 24);
+    return (Quadrants[0] & (0 - (x & 1))) | (Quadrants[1] & (0 - ((x >> 4) & 1))) |
+           (Quadrants[2] & (0 - ((x >> 32) & 1))) | (Quadrants[3] & (0 - ((x >> 36) & 1)));
 }
 
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out)

@@ -29,6 +29,8 @@ constexpr double MidgameShareBeforeExact = 0.1;
 constexpr double LastIterationStartShare = 0.5;
 // The depth of the midgame estimate that starts an unlimited exact solve.
 constexpr int SolveGuessDepth = 8;
+// Half the width of an iteration's first window, around the previous iteration's value.
+constexpr int AspirationUnits = 4 * UnitsPerDisc;
 
 Clock::duration seconds(double s)
 {
@@ -146,11 +148,23 @@ void Search::iterateMidgame(SearchContext& context, Position& p, MoveList& moves
 {
     MidgameSearch midgame(context);
     for (int depth = 1; depth <= maxDepth; ++depth) {
-        const RootOutcome outcome = searchRoot(p, moves, -Infinity, Infinity, context, [&](Position& c, int a, int b) {
-            return midgame.value(c, depth - 1, a, b);
-        });
+        auto childValue = [&](Position& c, int a, int b) { return midgame.value(c, depth - 1, a, b); };
+        // Aspiration: a window around the previous iteration's value, widened to the full window
+        // only when the value falls outside it.
+        int alpha = -Infinity, beta = Infinity;
+        if (depth > 1) {
+            alpha = std::max(result.score - AspirationUnits, -Infinity);
+            beta = std::min(result.score + AspirationUnits, Infinity);
+        }
+        RootOutcome outcome = searchRoot(p, moves, alpha, beta, context, childValue);
+        if (outcome.complete && (outcome.value <= alpha || outcome.value >= beta)) {
+            alpha = -Infinity;
+            beta = Infinity;
+            outcome = searchRoot(p, moves, alpha, beta, context, childValue);
+        }
         if (!outcome.complete) {
-            if (outcome.move >= 0 && outcome.move != moves.squares[0]) {
+            // A move searched to the end with a value above alpha is proved better than the others.
+            if (outcome.move >= 0 && outcome.move != moves.squares[0] && outcome.value > alpha) {
                 result.move = outcome.move;
                 result.score = outcome.value;
             }

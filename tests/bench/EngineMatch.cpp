@@ -25,6 +25,9 @@ struct Tally {
     int discDiff = 0; // summed over the games, from this level's side
     int moves = 0;
     double seconds = 0, longest = 0;
+    int exactFromSum = 0;   // per game, the most empty squares at which a move was exact, summed
+    int exactFrom22 = 0;    // games in which a move was exact with 22 or more empty squares
+    int gameExactFrom = 0;  // this game's so far
 };
 
 Position openingOf(std::mt19937& random, int plies)
@@ -56,6 +59,8 @@ int playGame(Position p, engine::Search* players[2], Tally* tallies[2])
             ++t.moves;
             t.seconds += seconds;
             t.longest = std::max(t.longest, seconds);
+            if (result.exact)
+                t.gameExactFrom = std::max(t.gameExactFrom, p.empties());
             if (!(p.moves() & engine::bitOf(result.move))) {
                 std::printf("illegal move %s\n", engine::squareName(result.move).c_str());
                 std::exit(1);
@@ -71,6 +76,9 @@ int playGame(Position p, engine::Search* players[2], Tally* tallies[2])
 
 void record(Tally& t, int diff)
 {
+    t.exactFromSum += t.gameExactFrom;
+    t.exactFrom22 += t.gameExactFrom >= 22;
+    t.gameExactFrom = 0;
     t.discDiff += diff;
     (diff > 0 ? t.wins : diff < 0 ? t.losses : t.draws)++;
 }
@@ -110,9 +118,10 @@ int main(int argc, char** argv)
     }
     for (const Tally* t : {&a, &b}) {
         std::printf("level %d: %d wins, %d draws, %d losses, disc difference %+d; %d moves, %.3f s average, "
-                    "%.3f s longest\n",
+                    "%.3f s longest; exact from %.1f empty squares on average, from 22 or more in %d of %d games\n",
                     t->level, t->wins, t->draws, t->losses, t->discDiff, t->moves,
-                    t->moves ? t->seconds / t->moves : 0.0, t->longest);
+                    t->moves ? t->seconds / t->moves : 0.0, t->longest, double(t->exactFromSum) / games,
+                    t->exactFrom22, games);
     }
     return 0;
 }
