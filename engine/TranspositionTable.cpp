@@ -48,6 +48,8 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
 {
     assert(alpha < beta && depth >= 0 && depth <= ExactDepth && value > -Infinity && value < Infinity);
     assert(move < 0 || ((position.player | position.opponent) & bitOf(move)) == 0);
+    // An exact count's worth grows with the empty squares it covered, a midgame search's with its depth.
+    const int work = depth == ExactDepth ? 64 - popCount(position.player | position.opponent) : depth;
     TableEntry* bucket = &m_entries[bucketOf(position)];
     TableEntry* slot = nullptr;
     for (int i = 0; i < 2 && !slot; ++i) {
@@ -56,7 +58,7 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
     }
     const bool samePosition = slot != nullptr;
     if (!slot) {
-        const bool firstGivesWay = bucket[0].depth < 0 || bucket[0].generation != m_generation || bucket[0].depth <= depth;
+        const bool firstGivesWay = bucket[0].depth < 0 || bucket[0].generation != m_generation || bucket[0].work <= work;
         slot = firstGivesWay ? &bucket[0] : &bucket[1];
         if (firstGivesWay && bucket[0].depth >= 0)
             bucket[1] = bucket[0]; // the displaced entry moves to the always-replaced slot
@@ -80,6 +82,7 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
     slot->lower = static_cast<std::int16_t>(lower);
     slot->upper = static_cast<std::int16_t>(upper);
     slot->depth = static_cast<std::int8_t>(depth);
+    slot->work = static_cast<std::uint8_t>(work);
     slot->move = static_cast<std::int8_t>(move);
     slot->generation = m_generation;
     assert(slot->lower <= slot->upper);
