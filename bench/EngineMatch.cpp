@@ -3,10 +3,12 @@
 //   engine_match LEVEL_A LEVEL_B [GAMES=20] [SEED=1]
 //
 // GAMES / 2 openings of 4 random plies (from SEED), each played twice with the colours swapped.
-// Prints each game, then each level's score and its average and longest time per move. Measures;
+// Prints each game, then each level's score, its average and longest time per move, and how often
+// its moves within its exact range were exact (the count finished in the move's time). Measures;
 // asserts nothing, and CTest never runs it.
-#include "engine/Search.h"
+#include "engine/Levels.h"
 #include "engine/PositionText.h"
+#include "engine/Search.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,6 +27,13 @@ struct Tally {
     int discDiff = 0; // summed over the games, from this level's side
     int moves = 0;
     double seconds = 0, longest = 0;
+    int exactFromSum = 0;   // per game, the most empty squares at which a move was exact, summed
+    int inRangeMoves = 0;   // moves within the level's exact range...
+    int inRangeExact = 0;   // ...and those of them that were exact (the count finished in time)
+    int firstInRange = 0;   // games: the first move within the range...
+    int firstExact = 0;     // ...and those where it was exact
+    int gameExactFrom = 0;  // this game's so far
+    bool gameInRange = false;
 };
 
 Position openingOf(std::mt19937& random, int plies)
@@ -56,6 +65,17 @@ int playGame(Position p, engine::Search* players[2], Tally* tallies[2])
             ++t.moves;
             t.seconds += seconds;
             t.longest = std::max(t.longest, seconds);
+            if (result.exact)
+                t.gameExactFrom = std::max(t.gameExactFrom, p.empties());
+            if (p.empties() <= engine::levelSettings(t.level).exactEmpties) {
+                ++t.inRangeMoves;
+                t.inRangeExact += result.exact;
+                if (!t.gameInRange) {
+                    t.gameInRange = true;
+                    ++t.firstInRange;
+                    t.firstExact += result.exact;
+                }
+            }
             if (!(p.moves() & engine::bitOf(result.move))) {
                 std::printf("illegal move %s\n", engine::squareName(result.move).c_str());
                 std::exit(1);
@@ -71,6 +91,9 @@ int playGame(Position p, engine::Search* players[2], Tally* tallies[2])
 
 void record(Tally& t, int diff)
 {
+    t.exactFromSum += t.gameExactFrom;
+    t.gameExactFrom = 0;
+    t.gameInRange = false;
     t.discDiff += diff;
     (diff > 0 ? t.wins : diff < 0 ? t.losses : t.draws)++;
 }
@@ -110,9 +133,13 @@ int main(int argc, char** argv)
     }
     for (const Tally* t : {&a, &b}) {
         std::printf("level %d: %d wins, %d draws, %d losses, disc difference %+d; %d moves, %.3f s average, "
-                    "%.3f s longest\n",
+                    "%.3f s longest\n"
+                    "  exact from %.1f empty squares on average; within its exact range (%d) %d of %d moves exact, "
+                    "the first one in %d of %d games\n",
                     t->level, t->wins, t->draws, t->losses, t->discDiff, t->moves,
-                    t->moves ? t->seconds / t->moves : 0.0, t->longest);
+                    t->moves ? t->seconds / t->moves : 0.0, t->longest, double(t->exactFromSum) / games,
+                    engine::levelSettings(t->level).exactEmpties, t->inRangeExact, t->inRangeMoves, t->firstExact,
+                    t->firstInRange);
     }
     return 0;
 }

@@ -4,10 +4,12 @@
 // reaches its closing disc across the board's side).
 #include "engine/Bitboard.h"
 
+#include "engine/Square.h"
+
 namespace engine {
 namespace {
 
-constexpr Bits NotEdgeFiles = 0x7e7e7e7e7e7e7e7eULL; // files b to g
+constexpr Bits NotEdgeFiles = ~(FileA | FileH); // files b to g
 
 // Directions by their index step: +1 east, +8 north, +9 north-east, +7 north-west, and their opposites.
 template <int Step>
@@ -40,20 +42,6 @@ Bits movesAlong(Bits player, Bits opponent, Bits empty)
     return shifted<Step>(run) & empty;
 }
 
-// The run of opponent discs that `placed` closes along Step against a player disc, or 0.
-template <int Step>
-Bits flipsAlong(Bits player, Bits opponent, Bits placed)
-{
-    const Bits o = runnable<Step>(opponent);
-    Bits run = o & shifted<Step>(placed);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    run |= o & shifted<Step>(run);
-    return (shifted<Step>(run) & player) ? run : 0;
-}
-
 } // namespace
 
 Bits legalMoves(Bits player, Bits opponent)
@@ -65,23 +53,10 @@ Bits legalMoves(Bits player, Bits opponent)
            movesAlong<7>(player, opponent, empty) | movesAlong<-7>(player, opponent, empty);
 }
 
-Bits flipsOf(Bits player, Bits opponent, int square)
-{
-    const Bits placed = bitOf(square);
-    if ((player | opponent) & placed)
-        return 0;
-    return flipsAlong<1>(player, opponent, placed) | flipsAlong<-1>(player, opponent, placed) |
-           flipsAlong<8>(player, opponent, placed) | flipsAlong<-8>(player, opponent, placed) |
-           flipsAlong<9>(player, opponent, placed) | flipsAlong<-9>(player, opponent, placed) |
-           flipsAlong<7>(player, opponent, placed) | flipsAlong<-7>(player, opponent, placed);
-}
-
 Bits neighbours(Bits discs)
 {
-    constexpr Bits NotFileA = 0xfefefefefefefefeULL;
-    constexpr Bits NotFileH = 0x7f7f7f7f7f7f7f7fULL;
-    const Bits fromWest = (discs & NotFileH) << 1; // squares east of a disc
-    const Bits fromEast = (discs & NotFileA) >> 1; // squares west of a disc
+    const Bits fromWest = (discs & ~FileH) << 1; // squares east of a disc
+    const Bits fromEast = (discs & ~FileA) >> 1; // squares west of a disc
     const Bits row = discs | fromWest | fromEast;
     return (row | (row << 8) | (row >> 8)) & ~discs;
 }

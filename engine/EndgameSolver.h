@@ -1,5 +1,6 @@
 #pragma once
 // The exact solver: the final disc difference under perfect play, searched to the end of the game.
+#include "engine/LastSquares.h"
 #include "engine/MoveOrdering.h"
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
@@ -8,7 +9,7 @@ namespace engine {
 
 class EndgameSolver {
 public:
-    explicit EndgameSolver(SearchContext& context) : m_context(context) {}
+    explicit EndgameSolver(SearchContext& context) : m_context(context), m_last(context) {}
 
     // The final disc difference (empty squares to the winner) for the side to move within the
     // window (alpha, beta), in discs; fail-soft. Leaves `position` as it found it. Meaningless
@@ -16,15 +17,12 @@ public:
     int value(Position& position, int alpha, int beta);
 
 private:
+    auto childValue();
     int withTable(Position& p, int alpha, int beta);
-    int fastestFirst(Position& p, int alpha, int beta);
-    // Principal variation search over `list` (already ordered): the value, and the best move.
-    int searchMoves(Position& p, const MoveList& list, int alpha, int beta, int& bestMove);
-    int lastEmpties(Position& p, int alpha, int beta, int* squares, int count, bool passed);
-    int lastEmpty(const Position& p, int square);
     int afterPass(Position& p, int alpha, int beta);
 
     SearchContext& m_context;
+    LastSquares m_last;
 };
 
 } // namespace engine

@@ -4,6 +4,9 @@
 // late, what is owned for good (corners, stable discs) and who moves last take over.
 #include "engine/Evaluation.h"
 
+#include "engine/Square.h"
+#include "engine/Stability.h"
+
 #include <algorithm>
 
 namespace engine {
@@ -23,23 +26,6 @@ struct Weights {
 constexpr Weights Opening = {9, 3, 36, -28, -8, 10, 0, -1};
 constexpr Weights Ending = {5, 1, 28, -12, -4, 12, 10, 3};
 
-constexpr int CornerSquares[4] = {0, 7, 56, 63};
-constexpr int XSquares[4] = {9, 14, 49, 54};
-constexpr Bits CSquares[4] = {
-    bitOf(1) | bitOf(8),   // beside a1
-    bitOf(6) | bitOf(15),  // beside h1
-    bitOf(48) | bitOf(57), // beside a8
-    bitOf(55) | bitOf(62), // beside h8
-};
-
-// The four edges, each listed from one corner to the other.
-constexpr int Edges[4][8] = {
-    {0, 1, 2, 3, 4, 5, 6, 7},
-    {56, 57, 58, 59, 60, 61, 62, 63},
-    {0, 8, 16, 24, 32, 40, 48, 56},
-    {7, 15, 23, 31, 39, 47, 55, 63},
-};
-
 // Our discs minus theirs on the squares of `mask`.
 int balance(const Position& p, Bits mask)
 {
@@ -48,26 +34,6 @@ int balance(const Position& p, Bits mask)
 
 } // namespace
 
-Bits edgeStableDiscs(Bits discs, Bits occupied)
-{
-    Bits stable = 0;
-    for (const auto& edge : Edges) {
-        Bits line = 0;
-        for (int square : edge)
-            line |= bitOf(square);
-        if ((occupied & line) == line) {
-            // A disc on an edge can only be flipped along that edge.
-            stable |= discs & line;
-            continue;
-        }
-        for (int i = 0; i < 8 && (discs & bitOf(edge[i])); ++i)
-            stable |= bitOf(edge[i]);
-        for (int i = 7; i >= 0 && (discs & bitOf(edge[i])); --i)
-            stable |= bitOf(edge[i]);
-    }
-    return stable;
-}
-
 int evaluate(const Position& p)
 {
     const Bits empty = p.empty();
@@ -75,12 +41,12 @@ int evaluate(const Position& p)
     const Bits occupied = ~empty;
 
     int corners = 0, xSquares = 0, cSquares = 0;
-    for (int i = 0; i < 4; ++i) {
-        const Bits corner = bitOf(CornerSquares[i]);
+    for (const CornerGroup& group : CornerGroups) {
+        const Bits corner = bitOf(group.corner);
         corners += balance(p, corner);
         if (empty & corner) {
-            xSquares += balance(p, bitOf(XSquares[i]));
-            cSquares += balance(p, CSquares[i]);
+            xSquares += balance(p, bitOf(group.xSquare));
+            cSquares += balance(p, group.cSquares);
         }
     }
     const int mobility = popCount(p.moves()) - popCount(legalMoves(p.opponent, p.player));
@@ -97,7 +63,7 @@ int evaluate(const Position& p)
                     blend(Opening.corner, Ending.corner) * corners + blend(Opening.xSquare, Ending.xSquare) * xSquares +
                     blend(Opening.cSquare, Ending.cSquare) * cSquares + blend(Opening.stable, Ending.stable) * stable +
                     blend(Opening.parity, Ending.parity) * parity + blend(Opening.discs, Ending.discs) * discs;
-    const int limit = 64 * UnitsPerDisc - 1;
+    const int limit = discsToUnits(MaxDiscs) - 1;
     return std::clamp(sum / 60, -limit, limit);
 }
 

@@ -1,6 +1,7 @@
 #include "engine/MidgameSearch.h"
 
 #include "engine/Evaluation.h"
+#include "engine/MoveLoop.h"
 #include "engine/MoveOrdering.h"
 
 namespace engine {
@@ -43,36 +44,14 @@ int MidgameSearch::value(Position& p, int depth, int alpha, int beta)
 
     MoveList list;
     orderMoves(p, moves, Ordering{tableMove, depth >= ReplyOrderingMinDepth, 0}, list);
-    const int alphaAtStart = alpha;
-    int best = -Infinity;
-    int bestMove = -1;
-    for (int i = 0; i < list.count; ++i) {
-        playFlips(p, list.squares[i], list.flips[i]);
-        int v;
-        if (i == 0) {
-            v = -value(p, depth - 1, -beta, -alpha);
-        } else {
-            // Prove the move worse with a null window; search it fully only if that fails.
-            v = -value(p, depth - 1, -alpha - 1, -alpha);
-            if (v > alpha && v < beta && !m_context.aborted)
-                v = -value(p, depth - 1, -beta, -alpha);
-        }
-        undo(p, list.squares[i], list.flips[i]);
-        if (m_context.aborted)
-            return 0;
-        if (v > best) {
-            best = v;
-            bestMove = list.squares[i];
-            if (v > alpha) {
-                alpha = v;
-                if (alpha >= beta)
-                    break;
-            }
-        }
-    }
+    const LoopOutcome best = searchMoves(p, list, alpha, beta, m_context, [&](Position& child, int a, int b) {
+        return value(child, depth - 1, a, b);
+    });
+    if (m_context.aborted)
+        return 0;
     if (depth >= TableMinDepth)
-        m_context.table.store(p, depth, alphaAtStart, beta, best, bestMove);
-    return best;
+        m_context.table.store(p, depth, alpha, beta, best.value, best.move);
+    return best.value;
 }
 
 } // namespace engine

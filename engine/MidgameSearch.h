@@ -1,5 +1,5 @@
 #pragma once
-// The depth-limited search: negamax alpha-beta with principal variation search, the table, and
+// The depth-limited search: negamax alpha-beta with the move loops of MoveLoop.h, the table, and
 // the evaluation at the horizon.
 #include "engine/Position.h"
 #include "engine/SearchContext.h"

@@ -4,12 +4,16 @@
 
 namespace engine {
 
-// The legal moves of a position with their flips, in the order to try them. A position has far
-// fewer than 64 legal moves.
+// The most legal moves known in a position a game can reach. A made-up position (one typed in for
+// analysis, or reached from one) can have more: orderMoves then keeps the MaxLegalMoves it would
+// try first and leaves the rest out.
+constexpr int MaxLegalMoves = 33;
+
+// The legal moves of a position with their flips, in the order to try them.
 struct MoveList {
     int count = 0;
-    int squares[64];
-    Bits flips[64];
+    int squares[MaxLegalMoves];
+    Bits flips[MaxLegalMoves];
 };
 
 struct Ordering {

@@ -1,11 +1,15 @@
 #include "engine/Position.h"
 
+#include "engine/Square.h"
+
+#include <cassert>
+
 namespace engine {
 
 Position Position::start()
 {
     // Black holds e4 and d5, White d4 and e5.
-    return Position{bitOf(28) | bitOf(35), bitOf(27) | bitOf(36)};
+    return Position{bitOf(E4) | bitOf(D5), bitOf(D4) | bitOf(E5)};
 }
 
 bool Position::isOver() const
@@ -34,6 +38,9 @@ Bits play(Position& position, int square)
 
 void playFlips(Position& position, int square, Bits flipped)
 {
+    // Debug builds check that the move is legal and its flips are right (free in Release).
+    assert((position.player & position.opponent) == 0);
+    assert(flipped != 0 && flipped == flipsOf(position.player, position.opponent, square));
     const Bits mover = position.player | flipped | bitOf(square);
     position.player = position.opponent & ~flipped;
     position.opponent = mover;
@@ -41,6 +48,7 @@ void playFlips(Position& position, int square, Bits flipped)
 
 void undo(Position& position, int square, Bits flipped)
 {
+    assert((position.opponent & (flipped | bitOf(square))) == (flipped | bitOf(square)));
     const Bits mover = position.opponent & ~(flipped | bitOf(square));
     position.opponent = position.player | flipped;
     position.player = mover;

@@ -1,7 +1,7 @@
 #pragma once
-// The top of a search: every move of the position to decide, searched with principal variation
-// search, shared by the midgame iterations and the exact solver.
-#include "engine/Evaluation.h"
+// The top of a search: every move of the position to decide, on the principal line (see
+// MoveLoop.h), shared by the midgame iterations and the exact solver.
+#include "engine/MoveLoop.h"
 #include "engine/MoveOrdering.h"
 #include "engine/SearchContext.h"
 
@@ -20,33 +20,11 @@ template <class ChildValue>
 RootOutcome searchRoot(Position& root, const MoveList& moves, int alpha, int beta, SearchContext& context,
                        ChildValue childValue)
 {
+    const LoopOutcome best = searchPrincipal(root, moves, alpha, beta, context, childValue);
     RootOutcome outcome;
-    int best = -Infinity;
-    for (int i = 0; i < moves.count; ++i) {
-        playFlips(root, moves.squares[i], moves.flips[i]);
-        int v;
-        if (i == 0) {
-            v = -childValue(root, -beta, -alpha);
-        } else {
-            v = -childValue(root, -alpha - 1, -alpha);
-            if (v > alpha && v < beta && !context.aborted)
-                v = -childValue(root, -beta, -alpha);
-        }
-        undo(root, moves.squares[i], moves.flips[i]);
-        if (context.aborted)
-            return outcome;
-        if (v > best) {
-            best = v;
-            outcome.move = moves.squares[i];
-            outcome.value = v;
-            if (v > alpha) {
-                alpha = v;
-                if (alpha >= beta)
-                    break;
-            }
-        }
-    }
-    outcome.complete = true;
+    outcome.move = best.move;
+    outcome.value = best.move >= 0 ? best.value : 0;
+    outcome.complete = !context.aborted;
     return outcome;
 }
 

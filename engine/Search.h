@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <random>
+#include <vector>
 
 namespace engine {
 
@@ -22,6 +23,9 @@ struct SearchResult {
     int depth = 0;  // last completed iteration's depth (the number of empty squares when exact)
     bool exact = false;
     std::uint64_t nodes = 0;
+    // The principal variation: `move` first (-1 a pass), then the best replies as far as they are
+    // known; to the end of the game when exact.
+    std::vector<int> line;
 };
 
 class Search {
@@ -46,7 +50,7 @@ public:
 private:
     void iterateMidgame(SearchContext& context, Position& position, MoveList& moves, int maxDepth,
                         double lastStartSeconds, SearchResult& result);
-    bool solveExactly(SearchContext& context, Position& position, MoveList& moves, int guess, SearchResult& result);
+    bool solveExactly(SearchContext& context, Position& position, MoveList& moves, SearchResult& result);
     void pickNearBest(SearchContext& context, Position& position, const MoveList& moves, int margin,
                       SearchResult& result);
 

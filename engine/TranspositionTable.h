@@ -6,8 +6,10 @@
 // so a hit is always the very position (no false hits). Values are in evaluation units, as a
 // lower and an upper bound: lower == upper is an exact value, and lower <= upper always holds.
 // `depth` is how deep the search below was, ExactDepth for a result counted to the end of the game.
-// Within a bucket, the first entry keeps the deepest result (or the newest search's), the second
-// takes whatever the first did not.
+// Within a bucket, the first entry keeps the costliest result (the deepest search, or the exact
+// count over the most empty squares; older searches' entries give way first), the second takes
+// whatever the first did not. (When every exact count weighed the same, the many counts near the
+// end pushed the few near the root out of the table.)
 #include "engine/Position.h"
 
 #include <cstddef>
@@ -26,11 +28,14 @@ struct TableEntry {
     std::int8_t depth = -1; // -1: unused
     std::int8_t move = -1;  // best move found, -1 none
     std::uint8_t generation = 0;
+    std::uint8_t work = 0; // what the entry cost: its depth, or its empty squares when exact
 };
 
 class TranspositionTable {
 public:
     explicit TranspositionTable(std::size_t megabytes);
+    // A table of exactly `buckets` buckets (a power of two), where positions must share them.
+    static TranspositionTable withBuckets(std::size_t buckets);
 
     // The entry for `position`, or nullptr.
     const TableEntry* find(const Position& position) const;

@@ -48,7 +48,12 @@ AnalysisOutcome analyse(const GameOptions& options)
         const engine::SearchResult best = search.solve(parsed.position);
         char score[16];
         std::snprintf(score, sizeof score, "%+d", best.score);
-        outcome.output = moveText(best.move) + " " + score + "\n";
+        outcome.output = moveText(best.move) + " " + score;
+        if (options.showLine) {
+            for (int move : best.line)
+                outcome.output += " " + moveText(move);
+        }
+        outcome.output += "\n";
     } else {
         const engine::SearchResult chosen = search.chooseMove(parsed.position, options.level);
         outcome.output = moveText(chosen.move) + "\n";

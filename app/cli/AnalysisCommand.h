@@ -1,6 +1,6 @@
 #pragma once
-// The analysis commands: --solve (best move and exact final disc difference) and --move (the move
-// the computer would play at a level). No window, no sound, no data files: the answer goes to
+// The analysis commands: --solve (best move and exact final disc difference, with --pv the line
+// of best play after them) and --move (the move the computer would play at a level). No window, no sound, no data files: the answer goes to
 // standard output as one line, a bad position to standard error.
 #include "app/cli/CommandLine.h"
 

@@ -51,6 +51,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
     bool analysis = false;     // --solve, --move or a command over kept games was given
     bool playOptions = false;  // --computer or --windowed was given
     bool levelGiven = false;
+    bool lineAsked = false;    // --pv was given
 
     for (int i = 1; i < argc; ++i) {
         std::string name = argv[i];
@@ -91,6 +92,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
                 return failure("--level takes a number from " + std::to_string(MinLevel) + " to " +
                                std::to_string(MaxLevel) + ", not '" + value + "'");
             levelGiven = true;
+        } else if (name == "--pv") {
+            options.showLine = lineAsked = true;
         } else if (name == "--solve" || name == "--move") {
             if (analysis)
                 return failure("--solve, --move, --games, --analyze and --stats go alone, once");
@@ -112,6 +115,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
 
     if (analysis && playOptions)
         return failure("--solve, --move, --games, --analyze and --stats open no window: --computer and --windowed do not go with them");
+    if (lineAsked && options.action != GameOptions::Action::Solve)
+        return failure("--pv prints the line of best play after --solve: it goes with --solve only");
     if (options.action == GameOptions::Action::Solve && levelGiven)
         return failure("--solve is exact: it takes no --level");
     if ((options.action == GameOptions::Action::Games || options.action == GameOptions::Action::Stats) && levelGiven)
@@ -124,7 +129,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
 
 std::string usageLine()
 {
-    return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION | "
+    return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION [--pv] | "
            "--move POSITION [--level " + levelRange() + "] | --games | --analyze GAME [--level " + levelRange() +
            "] | --stats | --help | --version";
 }
@@ -149,6 +154,8 @@ std::string helpText()
         "Analysis (no window, no sound):\n"
         "  --solve POSITION    the best move and the exact final disc difference for the side to move,\n"
         "                      e.g. \"a2 +38\" (empty squares count for the winner)\n"
+        "  --pv                with --solve: the line of best play to the end follows the value,\n"
+        "                      e.g. \"a2 +38 a2 b1 ...\" (\"pass\" where a side must pass)\n"
         "  --move POSITION     the move the computer would play (with --level, default " +
         std::to_string(DefaultLevel) + "), or \"pass\"\n"
         "\n"

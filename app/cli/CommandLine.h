@@ -23,6 +23,7 @@ struct GameOptions {
     int level = engine::DefaultLevel; // the computer's strength, engine::MinLevel to MaxLevel
     bool windowed = false; // a 1024 x 768 window instead of the full screen
     std::string position;  // the board text given to --solve or --move
+    bool showLine = false; // --pv: --solve also prints the principal variation
     std::string game;      // what --analyze looks over: a transcript, "@N" or "@"
     bool recordGames = true; // keep each match played in the file of games
 };

@@ -80,8 +80,10 @@ GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, 
         move.exact = values[i].exact && values[i + 1].exact;
         const int playedValue = -values[i + 1].value; // after a move the other side is to move
         move.cost = move.best == move.played ? 0 : std::max(0, values[i].value - playedValue);
-        if (move.exact && review.firstExactMove == 0)
+        if (move.exact && review.firstExactMove == 0) {
             review.firstExactMove = move.number;
+            review.firstExactEmpties = game.positions[i].empties();
+        }
         SideSummary& side = turn.black ? review.black : review.white;
         ++side.moves;
         side.discsLost += move.cost;

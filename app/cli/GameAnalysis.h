@@ -38,7 +38,9 @@ struct SideSummary {
 
 struct GameReview {
     std::vector<MoveReview> moves;
-    int firstExactMove = 0; // number of the first move reviewed exactly; 0 when none is
+    int firstExactMove = 0;    // number of the first move reviewed exactly; 0 when none is
+    int firstExactEmpties = 0; // empty squares before that move (the level's own search may be
+                               // exact a little before ExactEmpties)
     SideSummary black;
     SideSummary white;
 };

@@ -189,8 +189,8 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
     out = "level " + std::to_string(options.level) + " search";
     if (review.firstExactMove > 0)
         out += " up to move " + std::to_string(review.firstExactMove - 1) + ", exact from move " +
-               std::to_string(review.firstExactMove) + " (" + std::to_string(analysis::ExactEmpties) +
-               " empty squares or fewer)\n";
+               std::to_string(review.firstExactMove) + " (" + std::to_string(review.firstExactEmpties) +
+               " empty squares)\n";
     else
         out += " throughout (exact from " + std::to_string(analysis::ExactEmpties) + " empty squares: not reached)\n";
     out += "move  side   played  best  value  cost\n";

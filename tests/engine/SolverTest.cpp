@@ -1,11 +1,14 @@
 // The exact solver against a plain minimax, and on positions counted by hand.
+#include "engine/LastSquares.h"
 #include "engine/PositionText.h"
+#include "engine/Score.h"
 #include "engine/Search.h"
 #include "tests/engine/RandomPlay.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 
 using namespace engine;
@@ -31,6 +34,68 @@ int minimax(Position p)
     return best;
 }
 
+// Plays `line` from `p` (each move legal, a pass only when no move is), to the end of the game;
+// returns the final disc difference for the side to move at `p`.
+int replayLine(Position p, const std::vector<int>& line)
+{
+    int sign = 1;
+    for (int move : line) {
+        if (move < 0) {
+            EXPECT_EQ(p.moves(), 0u) << "a pass with a legal move";
+            pass(p);
+        } else {
+            EXPECT_TRUE(p.moves() & bitOf(move)) << squareName(move) << " is not legal";
+            if (!(p.moves() & bitOf(move)))
+                return 999;
+            play(p, move);
+        }
+        sign = -sign;
+    }
+    EXPECT_TRUE(p.isOver()) << "the line stops before the end";
+    return sign * p.finalDiff();
+}
+
+TEST(LastSquares, AgreesWithMinimaxInEveryWindow)
+{
+    // Fail-soft: a value inside the window is exact, one at or beyond a bound is a bound that holds.
+    struct Window {
+        const char* what;
+        int below, above; // the window is (value - below, value + above) around the true value
+    };
+    const Window windows[] = {
+        {"full", 200, 200},  {"null, value at alpha", 0, 1}, {"null, value at beta", 1, 0},
+        {"narrow around", 1, 1}, {"far above the value", -10, 12}, {"far below the value", 12, -10},
+    };
+    std::mt19937 random(77);
+    std::atomic<bool> stop{false};
+    TranspositionTable table(1);
+    SearchContext context(table, stop);
+    LastSquares last(context);
+    for (int i = 0; i < 120; ++i) {
+        Position p = randomplay::playDownTo(i % (LastSquares::MaxEmpties + 1), random);
+        if (p.isOver() && p.empties() > 0)
+            continue;
+        SCOPED_TRACE(positionText(p, true));
+        const int expected = minimax(p);
+        for (const Window& w : windows) {
+            SCOPED_TRACE(w.what);
+            const int alpha = std::clamp(expected - w.below, -DiscLimit, DiscLimit);
+            const int beta = std::clamp(expected + w.above, -DiscLimit, DiscLimit);
+            if (alpha >= beta)
+                continue; // beyond any result
+            const Position before = p;
+            const int v = last.value(p, alpha, beta);
+            EXPECT_EQ(p, before);
+            if (v > alpha && v < beta)
+                EXPECT_EQ(v, expected);
+            else if (v <= alpha)
+                EXPECT_GE(v, expected);
+            else
+                EXPECT_LE(v, expected);
+        }
+    }
+}
+
 TEST(Solver, AgreesWithMinimaxOnRandomEndings)
 {
     std::mt19937 random(1234);
@@ -53,11 +118,29 @@ TEST(Solver, AgreesWithMinimaxOnRandomEndings)
         } else {
             EXPECT_EQ(p.moves(), 0u);
         }
+        // The line of best play starts with the move and ends the game at the value.
+        ASSERT_FALSE(solved.line.empty());
+        EXPECT_EQ(solved.line.front(), solved.move);
+        EXPECT_EQ(replayLine(p, solved.line), expected);
         // The game's own choice near the end is the exact one too.
         const SearchResult chosen = search.chooseMove(p, 3);
         EXPECT_TRUE(chosen.exact);
         EXPECT_EQ(chosen.score, expected);
     }
+}
+
+TEST(Solver, FfoEndgameOfTwentyEmptySquares)
+{
+    // FFO #30 (published: g3, a draw). Solved on every test run as a guard of the whole solver.
+    ParsedPosition parsed;
+    ASSERT_TRUE(parsePosition("-XXX----X-XOO---XXOXOO--XOXOXO--XOOXOXXXXOOXXOX---OOOOO--XXXXX-- X", parsed, nullptr));
+    ASSERT_EQ(parsed.position.empties(), 20);
+    Search search(16, 1);
+    const SearchResult solved = search.solve(parsed.position);
+    EXPECT_TRUE(solved.exact);
+    EXPECT_EQ(solved.score, 0);
+    EXPECT_EQ(squareName(solved.move), "g3");
+    EXPECT_EQ(replayLine(parsed.position, solved.line), 0);
 }
 
 TEST(Solver, HandCountedPositions)

@@ -34,6 +34,7 @@ struct Case {
     int level;
     int status;
     std::vector<std::string> outputs; // any one of them is right; empty: no output at all
+    bool showLine = false;            // --pv
 };
 
 TEST(AnalysisCommand, AnswersGoodPositionsAndRefusesBadOnes)
@@ -43,6 +44,9 @@ TEST(AnalysisCommand, AnswersGoodPositionsAndRefusesBadOnes)
         {"solve: the side to move must pass", Action::Solve, LastEmpty + " O", 3, 0, {"pass -64\n"}},
         {"solve: a losing side's best", Action::Solve, FewDark + " X", 3, 0, {"a1 -58\n"}},
         {"solve: an empty square goes to the winner", Action::Solve, UnfillableCorner + " X", 3, 0, {"a1 +64\n"}},
+        {"solve --pv: the line is the one move", Action::Solve, LastEmpty + " X", 3, 0, {"a1 +64 a1\n"}, true},
+        {"solve --pv: a pass, then the other side's move", Action::Solve, LastEmpty + " O", 3, 0, {"pass -64 pass a1\n"}, true},
+        {"solve --pv: nobody can fill the last square", Action::Solve, UnfillableCorner + " X", 3, 0, {"a1 +64 a1\n"}, true},
         {"move: an opening move", Action::Move, Start, 3, 0, {"d3\n", "c4\n", "f5\n", "e6\n"}},
         {"move: the one legal move, at each end of the levels", Action::Move, LastEmpty + " X", 1, 0, {"a1\n"}},
         {"move: strongest level", Action::Move, LastEmpty + " X", 5, 0, {"a1\n"}},
@@ -64,6 +68,7 @@ TEST(AnalysisCommand, AnswersGoodPositionsAndRefusesBadOnes)
         options.action = c.action;
         options.position = c.position;
         options.level = c.level;
+        options.showLine = c.showLine;
         const AnalysisOutcome outcome = analyse(options);
         EXPECT_EQ(outcome.status, c.status);
         if (c.status == 0) {

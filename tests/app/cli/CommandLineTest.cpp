@@ -18,9 +18,11 @@ struct Case {
     int level;
     bool windowed;
     std::string position;
+    bool showLine = false;
 };
 
 const std::string Start = "---------------------------OX------XO--------------------------- X";
+const std::string SolveStart = "--solve=" + Start;
 
 TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
 {
@@ -33,6 +35,8 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         {{"--solve", Start.c_str()}, true, Action::Solve, 0, 3, false, Start},
         {{"--move", Start.c_str(), "--level", "4"}, true, Action::Move, 0, 4, false, Start},
         {{"--move", "anything"}, true, Action::Move, 0, 3, false, "anything"}, // checked later
+        {{"--solve", Start.c_str(), "--pv"}, true, Action::Solve, 0, 3, false, Start, true},
+        {{"--pv", SolveStart.c_str()}, true, Action::Solve, 0, 3, false, Start, true},
         {{"--version"}, true, Action::Version, 0, 3, false, ""},
         {{"--bogus", "--help"}, false, Action::Play, 0, 3, false, ""},
         {{"--help", "--bogus"}, true, Action::Help, 0, 3, false, ""},
@@ -56,6 +60,9 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         {{"--solve", Start.c_str(), "--move", Start.c_str()}, false, Action::Play, 0, 3, false, ""},
         {{"--move", Start.c_str(), "--computer", "1"}, false, Action::Play, 0, 3, false, ""},
         {{"--solve", Start.c_str(), "--windowed"}, false, Action::Play, 0, 3, false, ""},
+        {{"--pv"}, false, Action::Play, 0, 3, false, ""},
+        {{"--move", Start.c_str(), "--pv"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--pv=yes"}, false, Action::Play, 0, 3, false, ""},
         {{"--games"}, true, Action::Games, 0, 3, false, ""},
         {{"--stats"}, true, Action::Stats, 0, 3, false, ""},
         {{"--analyze", "f5d6", "--level", "2"}, true, Action::Analyze, 0, 2, false, ""},
@@ -83,6 +90,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         EXPECT_EQ(parsed.options.level, c.level);
         EXPECT_EQ(parsed.options.windowed, c.windowed);
         EXPECT_EQ(parsed.options.position, c.position);
+        EXPECT_EQ(parsed.options.showLine, c.showLine);
     }
 }
 
