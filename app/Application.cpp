@@ -61,6 +61,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
         return; // the window code has said why on stderr
     catchQuitSignals(); // after SDL's video start, which installs handlers of its own
     m_transitionClock.reset(); // SDL's clock counts from here
+    loadSettings();
     m_sound.startMusic();
     Renderer* renderer = Renderer::instance();
     renderer->beginFrame();
@@ -69,6 +70,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
 
 Application::~Application()
 {
+    m_hint.cancel();
     m_sound.closeEffect();
     Match::destroyInstance();
     Renderer::destroyInstance();
@@ -142,6 +144,7 @@ void Application::runTitle()
     drawOrangeVeil(title.fade());
     if (title.shown())
         renderer->drawCentredMessage(text::TitlePrompt);
+    drawAidsOverlay();
     renderer->endOverlay();
     renderer->present();
 }
@@ -166,7 +169,8 @@ void Application::runPlaying()
 {
     m_screens.stepPlaying();
     playComputerTurn();
-    SDL_EnableUNICODE(0);
+    guideHint();
+    SDL_EnableUNICODE(1); // the aids' letters are read as typed
     SDL_Event event;
     while (SDL_PollEvent(&event))
         m_screens.onPlayingEvent(event);
@@ -181,6 +185,8 @@ void Application::runPlaying()
     const Player* mover = match->player(match->turn()); // null once the match is over
     if (computer)
         drawMatchFrame(text::ComputerThinking);
+    else if (const char* hint = hintPrompt())
+        drawMatchFrame(hint);
     else
         drawMatchFrame(mover ? turnMessage(mover->name(), m_message).c_str() : nullptr);
 }
@@ -253,7 +259,9 @@ void Application::drawMatchFrame(const char* message)
     const Match* match = Match::instance();
     renderer->beginFrame();
     renderer->beginCamera();
+    renderer->setMarks(currentMarks());
     renderer->drawScene();
+    renderer->clearMarks();
     renderer->endCamera();
     renderer->beginOverlay();
     const Player* one = match->player(1);
@@ -262,17 +270,18 @@ void Application::drawMatchFrame(const char* message)
         renderer->drawScorePanel(*one, *two);
     if (message)
         renderer->drawCentredMessage(message);
+    drawAidsOverlay();
     renderer->endOverlay();
     renderer->present();
 }
 
 namespace {
 
-// Side `side`'s player: the computer when the command line gave it that side, else the keyboard.
-std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, const GameOptions& options)
+// Side `side`'s player: the computer on `computerSide` (0: none) at `level`, else the keyboard.
+std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, std::int32_t computerSide, int level)
 {
-    if (options.computerSide == side)
-        return std::make_unique<ComputerPlayer>(side, text::ComputerName, options.level);
+    if (computerSide == side)
+        return std::make_unique<ComputerPlayer>(side, text::ComputerName, level);
     return std::make_unique<HumanPlayer>(side, name);
 }
 
@@ -280,7 +289,15 @@ std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, const Ga
 
 void Application::startMatch(const char* playerOneName, const char* playerTwoName)
 {
-    Match::instance()->start(makePlayer(1, playerOneName, m_options), makePlayer(2, playerTwoName, m_options));
+    startMatchWith(playerOneName, playerTwoName, m_options.computerSide);
+}
+
+void Application::startMatchWith(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide)
+{
+    m_hint.cancel();
+    const int level = m_options.levelGiven ? m_options.level : m_settings.level;
+    Match::instance()->start(makePlayer(1, playerOneName, computerSide, level),
+                             makePlayer(2, playerTwoName, computerSide, level));
 }
 
 void Application::stepMatch()

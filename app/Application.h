@@ -7,14 +7,17 @@
 // one-of-a-kind objects. Without a window there is no game: no sound starts, nothing touches
 // OpenGL, run() returns at once and main reports the failure.
 #include "app/CommandLine.h"
+#include "render/SceneMarks.h"
 #include "app/ComputerTurn.h"
 #include "app/CreditsBackground.h"
 #include "app/FramePacer.h"
+#include "app/HintGuide.h"
 #include "app/ScreenFlow.h"
 #include "app/ScreenHost.h"
 #include "app/SdlFrameClock.h"
 #include "app/SoundCues.h"
 #include "app/SoundDevice.h"
+#include "app/settings/Settings.h"
 #include "particles/Stopwatch.h"
 
 #include <memory>
@@ -64,6 +67,31 @@ private:
     void stepTilt(std::int32_t direction) override;
     void resetTransitionClock() override;
     float transitionSeconds() const override;
+    // The player's aids (ApplicationAids.cpp).
+    void startComputerMatch() override;
+    std::optional<CellPos> squareAtPointer(int column, int row) const override;
+    CellPos cursorCell() const override;
+    void placeCursor(CellPos cell) override;
+    void takeBack() override;
+    void askHint() override;
+    void toggleMarks() override;
+    void toggleSound() override;
+    void chooseLevel(int level) override;
+
+    // A new match with the computer on `computerSide` (0: two keyboard players), at the level the
+    // command line gave, else the remembered one.
+    void startMatchWith(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide);
+    // Reads the settings file and applies the sound setting (before the music starts).
+    void loadSettings();
+    void saveSettings();
+    // One frame of the hint: its search's answer and the cone's walk.
+    void guideHint();
+    // The legal and last-move marks for the board as it stands, or none when they are hidden.
+    SceneMarks currentMarks() const;
+    // The help panel and the level notice over whatever the screen drew.
+    void drawAidsOverlay();
+    // The message of the play screen's prompt line when the hint names a square, else null.
+    const char* hintPrompt();
 
     // The board and the score panel with a centred message over them (play and game-over).
     void drawMatchFrame(const char* message);
@@ -84,5 +112,11 @@ private:
     CreditsBackground m_creditsBackground;
     ComputerTurn m_computerTurn;
     std::string m_message; // the play and game-over screens' centred message, reused every frame
+    Settings m_settings;
+    std::string m_settingsPath; // empty when no folder for it is known
+    bool m_settingsSaveFailed = false; // said once on stderr; later saves stay quiet
+    HintGuide m_hint;
+    double m_levelChosenAt = -1.0e9; // seconds on SDL's clock; the notice shows for a moment after
+    std::string m_notice; // the level notice, reused every frame
     bool m_hasWindow = false;
 };

@@ -83,6 +83,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
             if (!parseNumber(value, MinLevel, MaxLevel, options.level))
                 return failure("--level takes a number from 1 to 5, not '" + value + "'");
             levelGiven = true;
+            options.levelGiven = true;
         } else if (name == "--solve" || name == "--move") {
             if (analysis)
                 return failure("--solve and --move go alone, once");

@@ -9,8 +9,9 @@ namespace {
 // Enough for the deepest level's searches of a whole game; allocated once per match.
 constexpr std::size_t TableMegabytes = 32;
 
-// The board as the engine sees it, with `colour` to move.
-engine::Position positionOf(const Board& board, Cell colour)
+} // namespace
+
+engine::Position enginePositionOf(const Board& board, Cell colour)
 {
     engine::Position position;
     for (std::uint8_t x = 1; x <= 8; ++x) {
@@ -25,8 +26,6 @@ engine::Position positionOf(const Board& board, Cell colour)
     }
     return position;
 }
-
-} // namespace
 
 ComputerPlayer::ComputerPlayer(std::int32_t number, const char* name, int level, std::uint32_t seed)
     : Player(number, name), m_level(level), m_search(TableMegabytes, seed)
@@ -57,7 +56,7 @@ void ComputerPlayer::startThinking(const Board& board, Cell colour)
 {
     if (m_state != State::Idle)
         return;
-    const engine::Position position = positionOf(board, colour);
+    const engine::Position position = enginePositionOf(board, colour);
     m_finished.store(false);
     m_state = State::Thinking;
     m_worker = std::thread([this, position] {

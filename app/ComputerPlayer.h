@@ -15,6 +15,9 @@
 #include <optional>
 #include <thread>
 
+// The board as the engine sees it, with `colour` to move.
+engine::Position enginePositionOf(const Board& board, Cell colour);
+
 class ComputerPlayer : public Player {
 public:
     // The search's table is allocated here, once for the whole match.

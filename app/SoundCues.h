@@ -34,6 +34,11 @@ public:
     // Closes the music stream (at shutdown, before the library stops).
     void closeMusic();
 
+    // Muted, the music plays on silently (volume 0) and effects are not started; unmuting
+    // brings the music back where it has got to. The game starts unmuted.
+    void setMuted(bool muted);
+    bool isMuted() const { return m_muted; }
+
     bool hasEffectOpen() const { return m_effectStream != SoundDevice::NoStream; }
 
     SoundCues(const SoundCues&) = delete;
@@ -43,4 +48,5 @@ private:
     SoundDevice& m_device;
     SoundDevice::Stream m_musicStream = SoundDevice::NoStream;
     SoundDevice::Stream m_effectStream = SoundDevice::NoStream; // the one effect open, or none
+    bool m_muted = false;
 };
