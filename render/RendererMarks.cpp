@@ -16,10 +16,10 @@ constexpr float SquareOffset = 4.5f; // square (x, y)'s middle is (x - 4.5, y - 
 // A hair above the surface, and pulled towards the eye by the polygon offset, so that the
 // surface never shows through a mark while the frame still hides what it covers.
 constexpr float MarkLift = 0.01f;
-constexpr float LegalMarkScale = 0.3f;  // of the disc's radius 0.4: a dot of radius 0.12
+constexpr float LegalMarkScale = 0.35f; // of the disc's radius 0.4: a dot of radius 0.14
 constexpr float LastRingInner = 1.1f;   // of 0.4: just clear of the disc's rim
 constexpr float LastRingOuter = 1.25f;
-constexpr Colour LegalColour = {0.15f, 0.75f, 0.25f};
+constexpr Colour LegalColour = {1.0f, 0.88f, 0.35f}; // pale gold, clear on the green felt
 constexpr Colour LastColour = {0.95f, 0.2f, 0.1f};
 
 constexpr std::array<ColouredVertex, shapes::FanVertices> legalDot()
