@@ -106,6 +106,7 @@ std::optional<CellPos> Renderer::squareAtPointer(int column, int row) const
 void Renderer::drawTextPanel(const char* const* lines, std::size_t count)
 {
     const float bottom = PanelTop - LineStep * float(count) - PanelMargin;
+    glLoadIdentity(); // text printed before leaves its pen position on the matrix
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0.0f, 0.0f, 0.0f, PanelAlpha);

@@ -1,5 +1,6 @@
 // The player's aids as a player uses them: a click plays f5, C marks the legal squares,
-// Backspace takes the move back, I walks the cone to a legal square and names it, and M silences
+// Backspace takes the move back, I walks the cone to a legal square and names it, F1 shows the
+// help over the board and Escape only closes it, and M silences
 // the game for this run and the next one (the settings file keeps it).
 #include "tests/e2e/GameSession.h"
 #include "tests/e2e/PlaySteps.h"
@@ -134,6 +135,21 @@ TEST(PlayerAids, ClickMarksTakeBackHintAndMuteKeptForTheNextRun)
         });
         ASSERT_TRUE(hinted) << "I did not walk the cone to a legal square named in the prompt";
         session.keep(*hinted, "aids-hint");
+
+        // F1: the help panel darkens the board; any key closes it and does nothing else.
+        const PixelPos boardMiddle = projectSquare(2, 3, 0.0, startTilt); // empty felt
+        const int lit = hinted->brightness(boardMiddle.column(), boardMiddle.row());
+        player.tap(XK_F1);
+        auto help = session.waitForScreen("help", [&](const Screenshot& shot) {
+            return shot.brightness(boardMiddle.column(), boardMiddle.row()) < lit / 2;
+        });
+        ASSERT_TRUE(help) << "F1 showed no help panel";
+        session.keep(*help, "aids-help");
+        player.tap(XK_Escape);
+        ASSERT_TRUE(session.waitForScreen("help-closed", [&](const Screenshot& shot) {
+            return shot.brightness(boardMiddle.column(), boardMiddle.row()) >= lit * 3 / 4 &&
+                   readMessage(session.font(), shot, 11).rfind("Indice : ", 0) == 0;
+        })) << "a key did not close the help, or it did more";
 
         // M, then leave: the settings file says the sound is off.
         player.tap(XK_m);
