@@ -168,8 +168,8 @@ void Application::runStartFlash()
 void Application::runPlaying()
 {
     m_screens.stepPlaying();
+    guideHint(); // first: a hint for a position gone is stopped before the computer thinks
     playComputerTurn();
-    guideHint();
     SDL_EnableUNICODE(1); // the aids' letters are read as typed
     SDL_Event event;
     while (SDL_PollEvent(&event))
@@ -327,6 +327,7 @@ bool Application::humanToMove() const
 
 void Application::moveCursor(std::int32_t direction)
 {
+    m_hint.stopWalking(); // the player steers
     Renderer::instance()->moveCursor(direction);
 }
 
