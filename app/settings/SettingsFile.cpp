@@ -94,8 +94,10 @@ Settings readSettingsFile(const std::string& path, std::ostream& errors)
 
 bool writeSettingsFile(const std::string& path, const Settings& settings, std::ostream& errors)
 {
-    if (path.empty())
+    if (path.empty()) {
+        errors << "reversi: cannot save the settings: neither XDG_CONFIG_HOME nor HOME names a folder\n";
         return false;
+    }
     const std::string folder = path.substr(0, path.rfind('/'));
     const std::string temporary = path + ".new." + std::to_string(::getpid());
     const std::string text = settingsText(settings);

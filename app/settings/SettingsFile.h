@@ -23,5 +23,5 @@ std::string settingsPath(const char* xdgConfigHome, const char* home);
 Settings readSettingsFile(const std::string& path, std::ostream& errors);
 
 // Writes `settings` to `path` whole, making its folder when needed. False after one line on
-// `errors` when it could not.
+// `errors` when it could not (an empty path included).
 bool writeSettingsFile(const std::string& path, const Settings& settings, std::ostream& errors);
