@@ -1,10 +1,9 @@
 #include "app/Application.h"
 
-#include "app/MixerSound.h"
-#include "app/OrangeVeil.h"
 #include "app/QuitSignals.h"
-#include "app/SoundCues.h"
-#include "app/ScreenTexts.h"
+#include "app/screens/ScreenTexts.h"
+#include "app/sound/MixerSound.h"
+#include "app/sound/SoundCues.h"
 #include "render/Display.h"
 #include "render/OverlayLayout.h"
 #include "render/Renderer.h"
@@ -13,7 +12,6 @@
 #include "rules/Match.h"
 #include "rules/Player.h"
 
-#include <GL/gl.h>
 #include <SDL.h>
 
 #include <string>
@@ -28,9 +26,6 @@ VideoSettings gameVideoSettings(bool windowed)
 {
     return VideoSettings(1024, 768, 8, 8, 8, 0, 16, 0, 0, true, !windowed);
 }
-
-// The title spins the board about this axis, in the camera's view.
-constexpr float TitleSpinAxis[3] = {0.0f, -1.0f, 1.0f};
 
 } // namespace
 
@@ -60,7 +55,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
     if (!m_hasWindow)
         return; // the window code has said why on stderr
     catchQuitSignals(); // after SDL's video start, which installs handlers of its own
-    m_transitionClock.reset(); // SDL's clock counts from here
+    resetTransitionClock(); // SDL's clock counts from here
     loadSettings();
     m_sound.startMusic();
     Renderer* renderer = Renderer::instance();
@@ -134,14 +129,11 @@ void Application::runTitle()
     renderer->beginFrame();
     if (title.shown()) {
         renderer->beginCamera();
-        glPushMatrix();
-        glRotatef(title.spin(), TitleSpinAxis[0], TitleSpinAxis[1], TitleSpinAxis[2]);
-        renderer->drawScene();
-        glPopMatrix();
+        renderer->drawSpinningScene(title.spin());
         renderer->endCamera();
     }
     renderer->beginOverlay();
-    drawOrangeVeil(title.fade());
+    renderer->drawOrangeVeil(title.fade());
     if (title.shown())
         renderer->drawCentredMessage(text::TitlePrompt);
     drawAidsOverlay();
@@ -160,7 +152,7 @@ void Application::runStartFlash()
     Renderer* renderer = Renderer::instance();
     renderer->beginFrame();
     renderer->beginOverlay();
-    drawOrangeVeil(1.0f);
+    renderer->drawOrangeVeil(1.0f);
     renderer->endOverlay();
     renderer->present();
 }
@@ -207,7 +199,7 @@ void Application::playComputerTurn()
     Match* match = Match::instance();
     Renderer* renderer = Renderer::instance();
     const Cell colour = match->turn() == 1 ? Black : White;
-    const double now = SDL_GetTicks() * 0.001;
+    const double now = m_frameClock.milliseconds() * 0.001;
     const ComputerTurn::Step step =
         m_computerTurn.update(*computer, *Board::instance(), colour, renderer->cursorCell(), now);
     // The same requests and cues as the keys of a player.
@@ -244,7 +236,7 @@ void Application::runCredits()
     renderer->beginCamera();
     renderer->endCamera();
     renderer->beginOverlay();
-    m_creditsBackground.draw();
+    renderer->drawCreditsBackground();
     TextureFont& font = renderer->font();
     font.beginText();
     font.print(overlay::CreditsX, overlay::CreditsY, "%s", text::CreditsLine);
@@ -338,10 +330,10 @@ void Application::stepTilt(std::int32_t direction)
 
 void Application::resetTransitionClock()
 {
-    m_transitionClock.reset();
+    m_transitionStart = m_frameClock.milliseconds();
 }
 
 float Application::transitionSeconds() const
 {
-    return m_transitionClock.elapsed();
+    return float(m_frameClock.milliseconds() - m_transitionStart) * 0.001f;
 }

@@ -2,23 +2,30 @@
 // The one application: opens the window, starts the music, runs the screens one frame at a time
 // and shuts everything down in order.
 //
-// It owns the screen state (through its ScreenFlow), the sound streams and the flash's
-// transition clock; the match, the board view and the window it reaches through their own
+// It owns the screen state (through its ScreenFlow), the sound streams and the one clock the
+// screens read; the match, the board view and the window it reaches through their own
 // one-of-a-kind objects. Without a window there is no game: no sound starts, nothing touches
 // OpenGL, run() returns at once and main reports the failure.
-#include "app/CommandLine.h"
-#include "render/SceneMarks.h"
-#include "app/ComputerTurn.h"
-#include "app/CreditsBackground.h"
+//
+// How the game fails, from the mildest:
+//   - A missing or unusable optional file (a picture, a sound, the data folder itself): one line
+//     on stderr naming it and why, and the game goes on without it (a plain surface, a black
+//     backdrop, invisible text, silence).
+//   - No audio device: the game plays in silence.
+//   - No window: SDL's message on stderr, and the game ends with status 1.
+//   - A command line it cannot act on, or a position it cannot read: the reason and the usage
+//     line on stderr, status 2, before any window or sound exists.
 #include "app/FramePacer.h"
-#include "app/HintGuide.h"
-#include "app/ScreenFlow.h"
-#include "app/ScreenHost.h"
 #include "app/SdlFrameClock.h"
-#include "app/SoundCues.h"
-#include "app/SoundDevice.h"
+#include "app/cli/CommandLine.h"
+#include "app/opponent/ComputerTurn.h"
+#include "app/opponent/HintGuide.h"
+#include "app/screens/ScreenFlow.h"
+#include "app/screens/ScreenHost.h"
+#include "app/sound/SoundCues.h"
 #include "app/settings/Settings.h"
-#include "particles/Stopwatch.h"
+#include "app/sound/SoundDevice.h"
+#include "render/SceneMarks.h"
 
 #include <memory>
 #include <string>
@@ -106,17 +113,18 @@ private:
     std::unique_ptr<SoundDevice> m_soundDevice;
     SoundCues m_sound;
     ScreenFlow m_screens;
-    Stopwatch m_transitionClock;
+    // The one clock of the screens: the frame pacing, the flash's transition and the computer's
+    // pacing all read it.
     SdlFrameClock m_frameClock;
+    std::uint32_t m_transitionStart = 0; // milliseconds on m_frameClock
     FramePacer m_pacer;
-    CreditsBackground m_creditsBackground;
     ComputerTurn m_computerTurn;
     std::string m_message; // the play and game-over screens' centred message, reused every frame
     Settings m_settings;
     std::string m_settingsPath; // empty when no folder for it is known
     bool m_settingsSaveFailed = false; // said once on stderr; later saves stay quiet
     HintGuide m_hint;
-    double m_levelChosenAt = -1.0e9; // seconds on SDL's clock; the notice shows for a moment after
+    double m_levelChosenAt = -1.0e9; // seconds on m_frameClock; the notice shows for a moment after
     std::string m_notice; // the level notice, reused every frame
     bool m_hasWindow = false;
 };

@@ -2,13 +2,11 @@
 // the sound switch, the title's level keys and the help panel.
 #include "app/Application.h"
 
-#include "app/ScreenTexts.h"
+#include "app/screens/ScreenTexts.h"
 #include "app/settings/SettingsFile.h"
 #include "render/Renderer.h"
 #include "rules/Board.h"
 #include "rules/Match.h"
-
-#include <SDL.h>
 
 #include <cstdlib>
 #include <iostream>
@@ -19,11 +17,6 @@ constexpr double LevelNoticeSeconds = 2.0;
 constexpr float LevelNoticeY = 0.9f; // overlay units: the line under the title's prompt
 // The computer's side for a match started with O when the command line chose none: White.
 constexpr std::int32_t DefaultComputerSide = 2;
-
-double secondsNow()
-{
-    return SDL_GetTicks() * 0.001;
-}
 
 Cell colourOfSide(std::int32_t side)
 {
@@ -105,7 +98,7 @@ void Application::guideHint()
 {
     const Match* match = Match::instance();
     Renderer* renderer = Renderer::instance();
-    const std::int32_t direction = m_hint.update(renderer->cursorCell(), match->history().size(), secondsNow());
+    const std::int32_t direction = m_hint.update(renderer->cursorCell(), match->history().size(), m_frameClock.milliseconds() * 0.001);
     if (direction) {
         renderer->moveCursor(direction);
         playEffect(cue::Cursor);
@@ -134,7 +127,7 @@ void Application::toggleSound()
 void Application::chooseLevel(int level)
 {
     m_settings.level = level;
-    m_levelChosenAt = secondsNow();
+    m_levelChosenAt = m_frameClock.milliseconds() * 0.001;
     saveSettings();
 }
 
@@ -166,7 +159,7 @@ SceneMarks Application::currentMarks() const
 void Application::drawAidsOverlay()
 {
     Renderer* renderer = Renderer::instance();
-    if (m_screens.state() == Title && secondsNow() - m_levelChosenAt < LevelNoticeSeconds)
+    if (m_screens.state() == Title && m_frameClock.milliseconds() * 0.001 - m_levelChosenAt < LevelNoticeSeconds)
         renderer->drawCentredLine(levelMessage(m_settings.level, m_notice).c_str(), LevelNoticeY);
     if (m_screens.helpShown())
         renderer->drawTextPanel(text::HelpLines, text::HelpLineCount);

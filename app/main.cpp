@@ -2,9 +2,9 @@
 // option, --help, --version and the analysis commands answer on the terminal and end there.
 // Otherwise one application, its main loop, then an orderly shutdown; the exit status is 1 when
 // the window could not be opened, else 0.
-#include "app/AnalysisCommand.h"
+#include "app/cli/AnalysisCommand.h"
 #include "app/Application.h"
-#include "app/CommandLine.h"
+#include "app/cli/CommandLine.h"
 #include "app/DataFolder.h"
 
 #include <SDL.h> // where SDL brings its own start-up code, it renames main for it

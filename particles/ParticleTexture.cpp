@@ -1,5 +1,6 @@
 #include "particles/ParticleTexture.h"
 
+#include "image/PictureCheck.h"
 #include "image/TgaImage.h"
 
 #include <GL/gl.h>
@@ -8,6 +9,7 @@ std::uint32_t makeParticleTexture(const char* path)
 {
     // A missing or unusable picture is not an error: the texture is simply empty.
     const TgaImage picture(path);
+    const bool usable = checkPicture(path, picture);
 
     GLuint texture = 0;
     glGenTextures(1, &texture);
@@ -16,7 +18,7 @@ std::uint32_t makeParticleTexture(const char* path)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
-    if (picture.holdsWhole24BitPicture()) {
+    if (usable) {
         // TGA rows are packed tightly; GL's default 4-byte row alignment would read past the
         // last row of a picture whose width is not a multiple of 4.
         GLint alignment = 4;

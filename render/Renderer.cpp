@@ -4,6 +4,7 @@
 
 #include "render/CursorControl.h"
 #include "render/TextureUpload.h"
+#include "image/PictureCheck.h"
 #include "image/TgaImage.h"
 
 #include <SDL.h>
@@ -57,6 +58,7 @@ void Renderer::init()
 void Renderer::loadTrayTexture(const char* path)
 {
     const TgaImage picture(path);
+    checkPicture(path, picture);
     bindLinearTexture(m_trayTexture); // the same name again when called twice
     uploadBgrPicture(picture);
 }

@@ -12,6 +12,7 @@
 // beginOverlay, the 2D drawing and text, endOverlay; last present. init runs once, after the
 // window exists and before the first drawScene. Construction makes no OpenGL call.
 #include "render/BoardPicking.h"
+#include "render/CreditsBackground.h"
 #include "render/Directions.h"
 #include "render/SceneMarks.h"
 #include "render/TextureFont.h"
@@ -39,7 +40,8 @@ public:
 
     // Font atlas, tray picture and text style; cursor on (3, 5), tilt 45.
     void init();
-    // The board surface picture; a missing or unusable one leaves the surface plain white.
+    // The board surface picture; a missing or unusable one leaves the surface plain white (and
+    // one line on stderr names it). A missing atlas leaves the text invisible, the same way.
     void loadTrayTexture(const char* path);
 
     void beginFrame();
@@ -48,6 +50,9 @@ public:
     // Tray, discs from the Board, cursor marker. Leaves the tilt rotation on the modelview
     // matrix for the caller's endCamera; depth test and culling are on only while it draws.
     void drawScene();
+    // The scene turned `degrees` about the title's spin axis (0, -1, 1) in the camera's view;
+    // between beginCamera and endCamera, leaving the modelview matrix as it found it.
+    void drawSpinningScene(float degrees);
     void drawTray();
     // x, y in 1..8; Empty and Wall draw nothing.
     void drawDisc(int x, int y, Cell value);
@@ -88,6 +93,10 @@ public:
     void drawCentredLine(const char* text, float y);
     // `count` lines on a dark panel over the middle of the window, the first at the top.
     void drawTextPanel(const char* const* lines, std::size_t count);
+    // The orange veil over the whole overlay at `alpha` (see render/OrangeVeil.h).
+    void drawOrangeVeil(float alpha);
+    // The credits picture over the whole overlay, read on the first call; black without it.
+    void drawCreditsBackground();
 
 private:
     // Loads the atlas at once when a path is given.
@@ -105,4 +114,5 @@ private:
     float m_tilt = 0.0f;             // degrees about x; 30..90 once init has run
     float m_cursorSpin = 0.0f;       // degrees the marker has turned, +4 per drawn frame
     SceneMarks m_marks;              // none unless a screen sets them
+    CreditsBackground m_creditsBackground;
 };

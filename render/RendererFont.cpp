@@ -2,6 +2,7 @@
 #include "render/Renderer.h"
 
 #include "render/TextureUpload.h"
+#include "image/PictureCheck.h"
 #include "image/TgaImage.h"
 
 #include <GL/gl.h>
@@ -20,7 +21,7 @@ bool Renderer::loadFontTexture(const char* path)
 {
     const TgaImage atlas(path);
     // Only a complete 24-bit picture can be uploaded as three bytes a pixel.
-    if (!atlas.holdsWhole24BitPicture())
+    if (!checkPicture(path, atlas))
         return false;
 
     glGenTextures(1, &m_texture);

@@ -1,8 +1,9 @@
-// The 2D overlay: its projection bracket, the score panel and the centred message.
+// The 2D overlay: its projection bracket, the score panel, the centred message, the orange veil
+// and the credits picture.
 #include "render/Renderer.h"
 
 #include "render/GlCheck.h"
-
+#include "render/OrangeVeil.h"
 #include "render/OverlayLayout.h"
 #include "rules/Player.h"
 
@@ -49,4 +50,14 @@ void Renderer::drawCentredMessage(const char* text)
     beginText();
     print(overlay::centredMessageX(length), overlay::MessageY, "%s", text ? text : "");
     endText();
+}
+
+void Renderer::drawOrangeVeil(float alpha)
+{
+    ::drawOrangeVeil(alpha);
+}
+
+void Renderer::drawCreditsBackground()
+{
+    m_creditsBackground.draw();
 }

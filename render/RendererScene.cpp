@@ -46,6 +46,21 @@ void Renderer::tiltBoard() const
     glRotatef(m_tilt, 1.0f, 0.0f, 0.0f);
 }
 
+namespace {
+
+// The title spins the board about this axis, in the camera's view.
+constexpr float TitleSpinAxis[3] = {0.0f, -1.0f, 1.0f};
+
+} // namespace
+
+void Renderer::drawSpinningScene(float degrees)
+{
+    glPushMatrix();
+    glRotatef(degrees, TitleSpinAxis[0], TitleSpinAxis[1], TitleSpinAxis[2]);
+    drawScene();
+    glPopMatrix();
+}
+
 void Renderer::drawTray()
 {
     glPushMatrix();

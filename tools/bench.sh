@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DREVERSI_TESTS=ON
 cmake --build build-bench -j"$(nproc)" --target rules_bench
-./build-bench/tests/bench/rules_bench "$@"
+./build-bench/bench/rules_bench "$@"

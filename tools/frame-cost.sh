@@ -23,4 +23,4 @@ if [[ $# -gt 0 && $1 != --* ]]; then
   games=("$other/build/app/reversi" "${games[@]}")
 fi
 
-./build/tests/bench/frame_cost "$@" "${games[@]}"
+./build/bench/frame_cost "$@" "${games[@]}"

@@ -1,6 +1,7 @@
+// The application when no window opens: no sound starts, run() returns at once, shutdown is clean.
 #include "app/Application.h"
 #include "render/Display.h"
-#include "tests/app/RecordingSound.h"
+#include "tests/app/sound/RecordingSound.h"
 
 #include <gtest/gtest.h>
 

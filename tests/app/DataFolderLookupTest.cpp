@@ -1,5 +1,6 @@
 // Where the game looks for its data/ folder, and which folder it takes.
 #include "app/DataFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -46,9 +47,8 @@ TEST(DataFolderLookup, CandidatesInOrderWithoutRepeats)
 
 TEST(DataFolderLookup, TakesTheFirstFolderHoldingTheGameFiles)
 {
-    char pattern[] = "/tmp/reversi-lookup-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const fs::path root = pattern;
+    const TempFolder folder("reversi-lookup");
+    const fs::path root = folder.root();
     // "full" holds both files the game needs first, "fontOnly" one of them, "empty" nothing.
     for (const char* file : {"full/data/image/font3.tga", "full/data/image/tray.tga",
                              "fontOnly/data/image/font3.tga"}) {
@@ -76,7 +76,6 @@ TEST(DataFolderLookup, TakesTheFirstFolderHoldingTheGameFiles)
         EXPECT_EQ(choice.folder, row.chosen);
         EXPECT_EQ(choice.tried, Folders(row.candidates.begin(), row.candidates.begin() + row.triedCount));
     }
-    fs::remove_all(root);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// The frame pacer on a scripted clock: at most 60 frames a second, no catch-up bursts, no drift.
 #include "app/FramePacer.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 // shows as SDL's failure message and status 1.
 #include "tests/e2e/ChildProcess.h"
 #include "tests/e2e/GameSession.h"
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

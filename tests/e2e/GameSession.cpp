@@ -1,6 +1,6 @@
 #include "tests/e2e/GameSession.h"
 
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdlib>
 #include <iostream>

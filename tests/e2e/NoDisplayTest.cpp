@@ -2,7 +2,7 @@
 // status 1, whichever way SDL fails.
 #include "tests/e2e/ChildProcess.h"
 #include "tests/e2e/GameSession.h"
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

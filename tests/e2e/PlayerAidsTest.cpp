@@ -6,7 +6,7 @@
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenGeometry.h"
 #include "tests/e2e/ScreenProbe.h"
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "tests/e2e/GameSession.h"
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenProbe.h"
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "tests/e2e/XvfbServer.h"
 
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <X11/Xlib.h>
 #include <chrono>

@@ -1,12 +1,12 @@
 // The engine against the game's own board: the square mapping, and the same perft counts from the
 // start and from random mid-game positions.
+#include "app/opponent/BoardPosition.h"
 #include "engine/Perft.h"
-#include "engine/Squares.h"
 #include "rules/Board.h"
 #include "tests/engine/RandomPlay.h"
 #include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardPerft.h"
-#include "tests/rules/Position.h"
+#include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +20,8 @@ namespace {
 // The board's perft, walked with its own scan and move (as in the rules tests).
 std::uint64_t boardPerft(Board& board, Cell side, int depth)
 {
-    position::PerftCounter counter;
-    const std::uint64_t leaves = position::boardPerft(board, side, depth, counter);
+    boardsetup::PerftCounter counter;
+    const std::uint64_t leaves = boardsetup::boardPerft(board, side, depth, counter);
     EXPECT_EQ(counter.mismatches, 0u);
     return leaves;
 }

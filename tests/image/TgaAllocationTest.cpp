@@ -1,7 +1,7 @@
 // A header cannot talk the loader into allocating what the file does not hold.
 #include "image/TgaImage.h"
 #include "tests/image/AllocationProbe.h"
-#include "tests/image/TgaFiles.h"
+#include "tests/support/TgaFiles.h"
 
 #include <gtest/gtest.h>
 

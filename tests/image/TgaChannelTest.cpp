@@ -1,7 +1,7 @@
 // Channel access: which byte each selector reaches, and that no selector or coordinate reaches a
 // byte outside the pixel buffer.
 #include "image/TgaImage.h"
-#include "tests/image/TgaFiles.h"
+#include "tests/support/TgaFiles.h"
 
 #include <gtest/gtest.h>
 

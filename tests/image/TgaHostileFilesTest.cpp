@@ -1,7 +1,7 @@
 // Files that claim more than they hold: every one fails the load cleanly, leaves no buffer behind
 // and cannot be saved back.
 #include "image/TgaImage.h"
-#include "tests/image/TgaFiles.h"
+#include "tests/support/TgaFiles.h"
 
 #include <gtest/gtest.h>
 

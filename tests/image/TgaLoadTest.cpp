@@ -1,6 +1,6 @@
 // Loading well-formed files: where the ID and the pixels come from, what a refused file leaves.
 #include "image/TgaImage.h"
-#include "tests/image/TgaFiles.h"
+#include "tests/support/TgaFiles.h"
 
 #include <gtest/gtest.h>
 

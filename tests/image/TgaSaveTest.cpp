@@ -1,6 +1,6 @@
 // Writing pictures back: exact bytes, round trips, and every way a save is refused.
 #include "image/TgaImage.h"
-#include "tests/image/TgaFiles.h"
+#include "tests/support/TgaFiles.h"
 
 #include <gtest/gtest.h>
 

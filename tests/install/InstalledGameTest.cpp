@@ -4,7 +4,7 @@
 // listed with `dpkg-deb -c` and unpacked with `dpkg-deb -x`.
 #include "tests/e2e/GameSession.h"
 #include "tests/e2e/PlaySteps.h"
-#include "tests/e2e/TempDirectory.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,6 +2,7 @@
 // else leaves the texture empty, and no upload reads past the picture.
 #include "particles/ParticleTexture.h"
 #include "tests/support/OffscreenGl.h"
+#include "tests/support/TgaFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +17,19 @@
 namespace {
 
 // Writes an uncompressed true-colour TGA file byte by byte: 18-byte header, then the pixels.
+// One private folder for the test files of this suite.
+const TempFolder& scratch()
+{
+    static const TempFolder folder("reversi-particles");
+    return folder;
+}
+
+// An uncompressed true-colour TGA file byte by byte: 18-byte header, then the pixels.
 std::string writeTga(const std::string& name, std::uint16_t width, std::uint16_t height,
                      std::uint8_t depth, const std::vector<std::uint8_t>& pixels,
                      std::uint8_t imageType = 2)
 {
-    const std::string path = testing::TempDir() + name;
-    std::vector<std::uint8_t> bytes(18, 0);
-    bytes[2] = imageType;
-    bytes[12] = std::uint8_t(width & 0xff);
-    bytes[13] = std::uint8_t(width >> 8);
-    bytes[14] = std::uint8_t(height & 0xff);
-    bytes[15] = std::uint8_t(height >> 8);
-    bytes[16] = depth;
-    bytes.insert(bytes.end(), pixels.begin(), pixels.end());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return path;
+    return scratch().write(name, tgatest::tgaFile(width, height, depth, pixels, imageType));
 }
 
 struct Level {
@@ -94,7 +92,7 @@ TEST_F(ParticleTexture, AnythingButAWhole24BitPictureGivesAnEmptyTexture)
         const char* what;
         std::string path;
     } cases[] = {
-        {"missing file", testing::TempDir() + "no_such_particle.tga"},
+        {"missing file", scratch().path("no_such_particle.tga")},
         {"32-bit picture", writeTga("particle_32.tga", 2, 2, 32, std::vector<std::uint8_t>(16, 200))},
         {"pixels cut short", writeTga("particle_short.tga", 64, 64, 24, std::vector<std::uint8_t>(30, 7))},
         {"run-length type", writeTga("particle_rle.tga", 2, 2, 24, std::vector<std::uint8_t>(12, 1), 10)},

@@ -1,3 +1,4 @@
+// The cursor's and the tilt's steps and limits, and a renderer that has not touched OpenGL yet.
 #include "render/CursorControl.h"
 #include "render/Directions.h"
 #include "render/Renderer.h"

@@ -1,3 +1,4 @@
+// The OpenGL error check after a drawing stage: debug builds stop at an error left behind.
 #include "render/GlCheck.h"
 
 #include "tests/support/OffscreenGl.h"

@@ -1,3 +1,4 @@
+// Where the overlay's texts stand in the window.
 #include "render/OverlayLayout.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The disc's and the cone's vertex tables: radii, winding and resting height.
 #include "render/ShapeTables.h"
 
 #include <gtest/gtest.h>

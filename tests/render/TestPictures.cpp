@@ -4,24 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
-TestPictures::TestPictures()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "render-tests-XXXXXX").string();
-    if (mkdtemp(pattern.data()))
-        m_folder = pattern;
-    EXPECT_FALSE(m_folder.empty()) << "no temporary folder for the test pictures";
-}
-
-TestPictures::~TestPictures()
-{
-    std::error_code ignored;
-    if (!m_folder.empty())
-        std::filesystem::remove_all(m_folder, ignored);
-}
-
 std::string TestPictures::solid(const char* name, std::uint16_t width, std::uint16_t height,
                                 std::uint8_t bitsPerPixel, std::uint8_t blue, std::uint8_t green,
                                 std::uint8_t red)

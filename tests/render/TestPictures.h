@@ -1,17 +1,13 @@
 #pragma once
 // Pictures the rendering tests draw with, written as TGA files into a private temporary folder
 // that disappears with the object.
+#include "tests/support/TempFolder.h"
+
 #include <cstdint>
 #include <string>
 
 class TestPictures {
 public:
-    TestPictures();
-    ~TestPictures();
-
-    TestPictures(const TestPictures&) = delete;
-    TestPictures& operator=(const TestPictures&) = delete;
-
     // A width x height picture of `bitsPerPixel` bits, every pixel stored as blue, green, red
     // (and alpha 255 at 32 bits).
     std::string solid(const char* name, std::uint16_t width, std::uint16_t height, std::uint8_t bitsPerPixel,
@@ -22,10 +18,10 @@ public:
     // glyph cell in both directions.
     std::string blockAtlas(const char* name);
 
-    std::string pathOf(const char* name) const { return m_folder + "/" + name; }
+    std::string pathOf(const char* name) const { return m_folder.path(name); }
 
 private:
-    std::string m_folder;
+    TempFolder m_folder{"render-tests"};
 };
 
 // The block atlas draws ink for these bytes only.

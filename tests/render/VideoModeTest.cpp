@@ -1,3 +1,4 @@
+// The video mode the game asks SDL for, and the order its attributes are set in.
 #include "render/VideoMode.h"
 
 #include <gtest/gtest.h>

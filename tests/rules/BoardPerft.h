@@ -3,11 +3,11 @@
 // the board's scan and move operations. A forced pass is one ply; a finished game is one leaf
 // however many plies remain. Moves spawn particle bursts, so callers need a GL context.
 #include "rules/Board.h"
-#include "tests/rules/Position.h"
+#include "tests/rules/BoardSetup.h"
 
 #include <cstdint>
 
-namespace position {
+namespace boardsetup {
 
 struct PerftCounter {
     std::uint64_t mismatches = 0; // moves whose playMove disagreed with flipCount
@@ -39,4 +39,4 @@ inline std::uint64_t boardPerft(Board& board, Cell side, int depth, PerftCounter
     return 1;
 }
 
-} // namespace position
+} // namespace boardsetup

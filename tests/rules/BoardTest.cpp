@@ -1,7 +1,7 @@
 // The board's start position and the move scan (flipCount, hasLegalMove): nothing here writes
 // the board through a move, so no OpenGL is needed.
 #include "rules/Board.h"
-#include "tests/rules/Position.h"
+#include "tests/rules/BoardSetup.h"
 
 #include <gtest/gtest.h>
 
@@ -120,17 +120,17 @@ TEST(Board, FlipCountFollowsEachRay)
     };
     for (const RayCase& c : cases) {
         SCOPED_TRACE(c.what);
-        position::set(c.rows);
-        const position::Snapshot before = position::snapshot();
+        boardsetup::set(c.rows);
+        const boardsetup::Snapshot before = boardsetup::snapshot();
         EXPECT_EQ(Board::instance()->flipCount(c.x, c.y, c.colour), c.flips);
-        EXPECT_EQ(position::snapshot(), before) << "flipCount must not change the board";
+        EXPECT_EQ(boardsetup::snapshot(), before) << "flipCount must not change the board";
     }
 }
 
 TEST(Board, SquaresOffThePlayingAreaFlipNothing)
 {
     // A disc line that a square on the wall ring, or beyond it, would close.
-    position::set({"WB......", "W", "B"});
+    boardsetup::set({"WB......", "W", "B"});
     for (const Square& s : std::vector<Square>{{0, 1}, {1, 0}, {9, 9}, {10, 1}, {255, 255}}) {
         SCOPED_TRACE(testing::Message() << s.first << "," << s.second);
         EXPECT_EQ(Board::instance()->flipCount(std::uint8_t(s.first), std::uint8_t(s.second), Black), 0);
@@ -139,16 +139,16 @@ TEST(Board, SquaresOffThePlayingAreaFlipNothing)
 
 TEST(Board, HasLegalMoveIsFalseWhenNoSquareCaptures)
 {
-    position::set({"W", ".B"});           // White's only move is (3, 3); Black has none
+    boardsetup::set({"W", ".B"});           // White's only move is (3, 3); Black has none
     EXPECT_FALSE(Board::instance()->hasLegalMove(Black));
     EXPECT_TRUE(Board::instance()->hasLegalMove(White));
 
-    position::set({"BBBBBBBB"});         // one colour only: nobody can capture
+    boardsetup::set({"BBBBBBBB"});         // one colour only: nobody can capture
     EXPECT_FALSE(Board::instance()->hasLegalMove(Black));
     EXPECT_FALSE(Board::instance()->hasLegalMove(White));
 
     // White's only move is the last square of the scan, (8, 8).
-    position::set({".......W", ".......W", ".......W", ".......W", ".......W", ".......W",
+    boardsetup::set({".......W", ".......W", ".......W", ".......W", ".......W", ".......W",
                    ".......B"});
     EXPECT_FALSE(Board::instance()->hasLegalMove(Black));
     EXPECT_TRUE(Board::instance()->hasLegalMove(White));

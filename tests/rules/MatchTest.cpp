@@ -2,7 +2,7 @@
 #include "rules/Board.h"
 #include "rules/Match.h"
 #include "tests/particles/PoolProbe.h"
-#include "tests/rules/Position.h"
+#include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
@@ -58,10 +58,10 @@ TEST_F(MatchPlay, StartSetsUpTheFirstMove)
 TEST_F(MatchPlay, StepWithNothingSubmittedOnlyAgesTheParticles)
 {
     ASSERT_NE(spawnBurst(1.0f, Vec3{}, 0, -1.0f, 0, 0, 0), nullptr); // finishes at once
-    const position::Snapshot before = position::snapshot();
+    const boardsetup::Snapshot before = boardsetup::snapshot();
     match().step();
     EXPECT_EQ(pool::liveBursts(), 0) << "step must run the pool's update";
-    EXPECT_EQ(position::snapshot(), before);
+    EXPECT_EQ(boardsetup::snapshot(), before);
     EXPECT_EQ(match().turn(), 1);
     EXPECT_EQ(m_one->score(), 2);
 }
@@ -89,16 +89,16 @@ TEST_F(MatchPlay, SubmittedMoveIsPlayedAtTheNextStep)
 
 TEST_F(MatchPlay, IllegalSquareIsDroppedAndUsedUp)
 {
-    const position::Snapshot before = position::snapshot();
+    const boardsetup::Snapshot before = boardsetup::snapshot();
     for (CellPos pos : {CellPos{1, 1}, CellPos{4, 4}}) { // captures nothing; occupied
         match().submitMove(pos);
         match().step();
-        EXPECT_EQ(position::snapshot(), before);
+        EXPECT_EQ(boardsetup::snapshot(), before);
         EXPECT_EQ(match().turn(), 1);
         EXPECT_EQ(m_one->score(), 2);
         EXPECT_FALSE(m_one->takeMove()) << "the dropped square is used up";
         match().step();
-        EXPECT_EQ(position::snapshot(), before);
+        EXPECT_EQ(boardsetup::snapshot(), before);
     }
     match().submitMove(CellPos{5, 3});
     match().step();
@@ -119,7 +119,7 @@ TEST_F(MatchPlay, OnlyTheLastSubmissionBeforeAStepIsPlayed)
 TEST_F(MatchPlay, PassesWhenStuckAndMovesAgainWhenTheOtherIs)
 {
     // Black is stuck: White sits in two corners; White can take (2, 2) and then (7, 7).
-    position::set({"W", ".B", "", "", "", "", "......B", ".......W"});
+    boardsetup::set({"W", ".B", "", "", "", "", "......B", ".......W"});
     match().submitMove(CellPos{3, 3}); // player one's square, kept through the pass
     match().step();
     EXPECT_EQ(match().turn(), 2);
@@ -167,7 +167,7 @@ TEST_F(MatchPlay, PassesWhenStuckAndMovesAgainWhenTheOtherIs)
 TEST_F(MatchPlay, LastSquareFilledEndsTheMatchAtTheNextStep)
 {
     // Black's (1, 1) takes (2, 1) and fills the board: 40 Black against 24 White.
-    position::set({".WBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "WWWWWWWW",
+    boardsetup::set({".WBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "BBBBBBBB", "WWWWWWWW",
                    "WWWWWWWW", "WWWWWWWW"});
     match().submitMove(CellPos{1, 1});
     match().step();
@@ -217,7 +217,7 @@ TEST_F(MatchPlay, ResultFollowsTheScores)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << int(row.one) << " against " << int(row.two));
-        position::set(FullBoard);
+        boardsetup::set(FullBoard);
         m_one->setScore(row.one);
         m_two->setScore(row.two);
         match().step();
@@ -241,7 +241,7 @@ TEST_F(MatchPlay, StartDiscardsTheOldMatch)
         match().step();
         ASSERT_EQ(match().history().size(), 1u);
         if (ended) {
-            position::set(FullBoard);
+            boardsetup::set(FullBoard);
             match().step();
             ASSERT_NE(match().result(), nullptr);
         }

@@ -1,7 +1,7 @@
 // Playing moves: the writes, the returned count and the particle burst spawned for each write.
 #include "rules/Board.h"
 #include "tests/particles/PoolProbe.h"
-#include "tests/rules/Position.h"
+#include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
@@ -54,15 +54,15 @@ TEST_F(Move, OpeningMoveFlipsOneDiscWithABurstPerWrite)
     EXPECT_EQ(burst->occupiedSlots(), 2);
 
     // The same square again is occupied now.
-    const position::Snapshot after = position::snapshot();
+    const boardsetup::Snapshot after = boardsetup::snapshot();
     EXPECT_EQ(board.playMove(3, 5, Black), 0);
-    EXPECT_EQ(position::snapshot(), after);
+    EXPECT_EQ(boardsetup::snapshot(), after);
     EXPECT_EQ(pool::liveBursts(), 2);
 }
 
 TEST_F(Move, MoveThatCapturesNothingChangesNothing)
 {
-    const position::Snapshot before = position::snapshot();
+    const boardsetup::Snapshot before = boardsetup::snapshot();
     const struct {
         std::uint8_t x, y;
         Cell colour;
@@ -70,7 +70,7 @@ TEST_F(Move, MoveThatCapturesNothingChangesNothing)
     for (const auto& m : illegal) {
         SCOPED_TRACE(testing::Message() << int(m.x) << "," << int(m.y));
         EXPECT_EQ(Board::instance()->playMove(m.x, m.y, m.colour), 0);
-        EXPECT_EQ(position::snapshot(), before);
+        EXPECT_EQ(boardsetup::snapshot(), before);
         EXPECT_EQ(pool::liveBursts(), 0);
     }
 }
@@ -93,7 +93,7 @@ TEST_F(Move, TwoDirectionCaptureWritesThePlayedSquareTwice)
 
 TEST_F(Move, ThreeDirectionCaptureSpawnsThreeBurstsOnThePlayedSquare)
 {
-    position::set({".WB", "WW", "B.B"});
+    boardsetup::set({".WB", "WW", "B.B"});
     EXPECT_EQ(Board::instance()->playMove(1, 1, Black), 3);
     EXPECT_EQ(burstSquares(), (std::vector<Square>{{1, 1}, {1, 2}, {1, 1}, {2, 1}, {1, 1}, {2, 2}}));
     EXPECT_EQ(Board::instance()->count(White), 0);
@@ -104,7 +104,7 @@ TEST_F(Move, LinesEndingInWallOrGapStay)
 {
     // From (5, 5): towards x = 0 the line runs into the wall, towards y = 0 into a gap, and
     // towards x = 9 it is closed by Black.
-    position::set({"", "", "....W", "....W", "WWWW.WB", "", "", ""});
+    boardsetup::set({"", "", "....W", "....W", "WWWW.WB", "", "", ""});
     Board& board = *Board::instance();
     EXPECT_EQ(board.playMove(5, 5, Black), 1);
     EXPECT_EQ(board.cellValue(6, 5), Black);
@@ -125,7 +125,7 @@ TEST_F(Move, FullPoolChangesNoFlip)
     EXPECT_EQ(board.playMove(3, 5, Black), 1);
     EXPECT_EQ(board.playMove(3, 4, White), 1);
     EXPECT_EQ(board.playMove(3, 3, Black), 2);
-    const position::Snapshot withFullPool = position::snapshot();
+    const boardsetup::Snapshot withFullPool = boardsetup::snapshot();
     for (const Vec3& o : pool::origins())
         EXPECT_EQ(o.x, 9.0f) << "a move burst found room in a full pool";
 
@@ -135,7 +135,7 @@ TEST_F(Move, FullPoolChangesNoFlip)
     board.playMove(3, 5, Black);
     board.playMove(3, 4, White);
     board.playMove(3, 3, Black);
-    EXPECT_EQ(position::snapshot(), withFullPool);
+    EXPECT_EQ(boardsetup::snapshot(), withFullPool);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "rules/Board.h"
 #include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardPerft.h"
-#include "tests/rules/Position.h"
+#include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,8 @@
 
 namespace {
 
-using position::boardPerft;
-using Counter = position::PerftCounter;
+using boardsetup::boardPerft;
+using Counter = boardsetup::PerftCounter;
 
 class Perft : public GlTest {};
 
@@ -24,11 +24,11 @@ TEST_F(Perft, MatchesKnownCountsToDepthEight)
     for (int depth = 1; depth <= 8; ++depth) {
         SCOPED_TRACE(depth);
         board.reset();
-        const position::Snapshot start = position::snapshot();
+        const boardsetup::Snapshot start = boardsetup::snapshot();
         Counter counter;
         EXPECT_EQ(boardPerft(board, Black, depth, counter), expected[depth - 1]);
         EXPECT_EQ(counter.mismatches, 0u);
-        EXPECT_EQ(position::snapshot(), start) << "restoring the cells must undo every move";
+        EXPECT_EQ(boardsetup::snapshot(), start) << "restoring the cells must undo every move";
     }
     pool::drain(); // the moves filled the particle pool
 }
@@ -38,7 +38,7 @@ TEST_F(Perft, PassIsOnePlyAndAFinishedGameOneLeaf)
     Board& board = *Board::instance();
     Counter counter;
     // Black cannot move, White has (3, 3) and then nothing is left for either side.
-    position::set({"W", ".B"});
+    boardsetup::set({"W", ".B"});
     EXPECT_EQ(boardPerft(board, Black, 1, counter), 1u); // the pass
     EXPECT_EQ(boardPerft(board, Black, 2, counter), 1u); // pass, then White's one move
     EXPECT_EQ(boardPerft(board, Black, 5, counter), 1u); // the game ends after that move

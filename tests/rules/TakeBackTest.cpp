@@ -3,7 +3,7 @@
 #include "rules/Board.h"
 #include "rules/Match.h"
 #include "tests/particles/PoolProbe.h"
-#include "tests/rules/Position.h"
+#include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ std::vector<CellPos> firstMoves(std::size_t count)
 }
 
 struct Played {
-    position::Snapshot cells;
+    boardsetup::Snapshot cells;
     std::uint8_t scoreOne;
     std::uint8_t scoreTwo;
     std::int32_t turn;
@@ -53,7 +53,7 @@ protected:
     static Played seen()
     {
         const Match& match = *Match::instance();
-        Played now{position::snapshot(), match.player(1)->score(), match.player(2)->score(), match.turn(), {}};
+        Played now{boardsetup::snapshot(), match.player(1)->score(), match.player(2)->score(), match.turn(), {}};
         for (const PlayedTurn& turn : match.history())
             now.history.push_back(std::to_string(turn.side) +
                                   (turn.pass ? " pass" : " " + std::to_string(turn.pos.x) + "," + std::to_string(turn.pos.y)));

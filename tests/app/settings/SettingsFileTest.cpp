@@ -1,6 +1,7 @@
 // The settings file: good and hostile files, what is read from each and whether one line is
 // said, the path from the environment, and the whole-file write.
 #include "app/settings/SettingsFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +19,16 @@ namespace {
 
 class SettingsFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "reversi-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-        m_path = m_folder + "/reversi/settings";
-        fs::create_directories(m_folder + "/reversi");
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void SetUp() override { fs::create_directories(m_folder + "/reversi"); }
 
     void writeRaw(const std::string& bytes) const
     {
         std::ofstream(m_path, std::ios::binary) << bytes;
     }
 
-    std::string m_folder;
-    std::string m_path;
+    TempFolder m_temp{"reversi-settings"};
+    const std::string m_folder = m_temp.root();
+    const std::string m_path = m_folder + "/reversi/settings";
 };
 
 struct FileRow {

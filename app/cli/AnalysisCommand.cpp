@@ -1,0 +1,57 @@
+#include "app/cli/AnalysisCommand.h"
+
+#include "engine/PositionText.h"
+#include "engine/Search.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int BadPositionStatus = 2;
+// The table of one analysis: large enough that a 20-something-empty solve stays in it.
+constexpr std::size_t AnalysisTableMegabytes = 64;
+// An exact solve grows about threefold with each further empty square (20 empties take a
+// second or two, 23 about ten): past this many it would run for hours, so it is refused rather
+// than left to look like a hang.
+constexpr int MostEmptiesToSolve = 26;
+
+AnalysisOutcome refused(const std::string& why)
+{
+    AnalysisOutcome outcome;
+    outcome.status = BadPositionStatus;
+    outcome.error = "reversi: " + why + "\n";
+    return outcome;
+}
+
+std::string moveText(int square)
+{
+    return square < 0 ? "pass" : engine::squareName(square);
+}
+
+} // namespace
+
+AnalysisOutcome analyse(const GameOptions& options)
+{
+    engine::ParsedPosition parsed;
+    std::string why;
+    if (!engine::parsePosition(options.position, parsed, &why))
+        return refused(why);
+
+    AnalysisOutcome outcome;
+    engine::Search search(AnalysisTableMegabytes);
+    if (options.action == GameOptions::Action::Solve) {
+        if (parsed.position.isOver())
+            return refused("the game is over in this position: there is nothing to solve");
+        if (parsed.position.empties() > MostEmptiesToSolve)
+            return refused(std::to_string(parsed.position.empties()) + " empty squares are too many to solve exactly (at most " +
+                           std::to_string(MostEmptiesToSolve) + ")");
+        const engine::SearchResult best = search.solve(parsed.position);
+        char score[16];
+        std::snprintf(score, sizeof score, "%+d", best.score);
+        outcome.output = moveText(best.move) + " " + score + "\n";
+    } else {
+        const engine::SearchResult chosen = search.chooseMove(parsed.position, options.level);
+        outcome.output = moveText(chosen.move) + "\n";
+    }
+    return outcome;
+}

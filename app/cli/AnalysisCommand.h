@@ -1,0 +1,16 @@
+#pragma once
+// The analysis commands: --solve (best move and exact final disc difference) and --move (the move
+// the computer would play at a level). No window, no sound, no data files: the answer goes to
+// standard output as one line, a bad position to standard error.
+#include "app/cli/CommandLine.h"
+
+#include <string>
+
+struct AnalysisOutcome {
+    int status = 0;     // 0 answered; 2 the position could not be used
+    std::string output; // standard output, with its newline
+    std::string error;  // standard error, with its newline
+};
+
+// Answers `options` (action Solve or Move).
+AnalysisOutcome analyse(const GameOptions& options);

@@ -1,0 +1,152 @@
+#include "app/cli/CommandLine.h"
+
+#include <cstring>
+
+#ifndef REVERSI_VERSION
+#define REVERSI_VERSION "0"
+#endif
+
+namespace {
+
+using engine::DefaultLevel;
+using engine::MaxLevel;
+using engine::MinLevel;
+
+// "1-5": the levels as the usage line and the help write them.
+std::string levelRange()
+{
+    return std::to_string(MinLevel) + "-" + std::to_string(MaxLevel);
+}
+
+// "3" -> 3; anything but a plain decimal number in [low, high] is refused.
+bool parseNumber(const std::string& text, int low, int high, int& out)
+{
+    if (text.empty() || text.size() > 3)
+        return false;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    if (value < low || value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+ParsedCommandLine failure(std::string error)
+{
+    ParsedCommandLine parsed;
+    parsed.error = std::move(error);
+    return parsed;
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
+{
+    ParsedCommandLine parsed;
+    GameOptions& options = parsed.options;
+    bool analysis = false;     // --solve or --move was given
+    bool playOptions = false;  // --computer or --windowed was given
+    bool levelGiven = false;
+
+    for (int i = 1; i < argc; ++i) {
+        std::string name = argv[i];
+        std::string value;
+        bool hasValue = false;
+        // Both "--level 3" and "--level=3".
+        const std::size_t equals = name.find('=');
+        if (name.compare(0, 2, "--") == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+            hasValue = true;
+        }
+        const bool takesValue =
+            name == "--computer" || name == "--level" || name == "--solve" || name == "--move";
+        if (takesValue && !hasValue) {
+            if (i + 1 >= argc)
+                return failure("option " + name + " needs a value");
+            value = argv[++i];
+        } else if (!takesValue && hasValue) {
+            return failure("option " + name + " takes no value");
+        }
+
+        if (name == "--help" || name == "-h") {
+            options.action = GameOptions::Action::Help; // help wins over everything else
+            parsed.ok = true;
+            return parsed;
+        } else if (name == "--version") {
+            options.action = GameOptions::Action::Version;
+        } else if (name == "--windowed") {
+            options.windowed = true;
+            playOptions = true;
+        } else if (name == "--computer") {
+            if (!parseNumber(value, 1, 2, options.computerSide))
+                return failure("--computer takes 1 (the computer plays first, dark) or 2 (second, white), not '" + value + "'");
+            playOptions = true;
+        } else if (name == "--level") {
+            if (!parseNumber(value, MinLevel, MaxLevel, options.level))
+                return failure("--level takes a number from " + std::to_string(MinLevel) + " to " +
+                               std::to_string(MaxLevel) + ", not '" + value + "'");
+            levelGiven = true;
+            options.levelGiven = true;
+        } else if (name == "--solve" || name == "--move") {
+            if (analysis)
+                return failure("--solve and --move go alone, once");
+            analysis = true;
+            options.action = name == "--solve" ? GameOptions::Action::Solve : GameOptions::Action::Move;
+            options.position = value;
+        } else {
+            return failure("unknown option '" + std::string(argv[i]) + "'");
+        }
+    }
+
+    if (analysis && playOptions)
+        return failure("--solve and --move open no window: --computer and --windowed do not go with them");
+    if (options.action == GameOptions::Action::Solve && levelGiven)
+        return failure("--solve is exact: it takes no --level");
+    if (levelGiven && options.action == GameOptions::Action::Play && options.computerSide == 0)
+        return failure("--level sets the computer's strength: it goes with --computer or --move");
+    parsed.ok = true;
+    return parsed;
+}
+
+std::string usageLine()
+{
+    return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION | "
+           "--move POSITION [--level " + levelRange() + "] | --help | --version";
+}
+
+std::string versionLine()
+{
+    return std::string("reversi ") + REVERSI_VERSION;
+}
+
+std::string helpText()
+{
+    return usageLine() + "\n"
+        "\n"
+        "Reversi on a tilted 3D board, for two players sharing one keyboard or against the computer.\n"
+        "\n"
+        "Playing:\n"
+        "  --windowed          play in a 1024 x 768 window instead of the full screen\n"
+        "  --computer 1|2      the computer plays side 1 (dark discs, moves first) or side 2 (white)\n"
+        "  --level " + levelRange() + "         the computer's strength (default " + std::to_string(DefaultLevel) +
+        "): " + std::to_string(MinLevel) + " beginner ... " + std::to_string(MaxLevel) + " strongest\n"
+        "\n"
+        "Analysis (no window, no sound):\n"
+        "  --solve POSITION    the best move and the exact final disc difference for the side to move,\n"
+        "                      e.g. \"a2 +38\" (empty squares count for the winner)\n"
+        "  --move POSITION     the move the computer would play (with --level, default " +
+        std::to_string(DefaultLevel) + "), or \"pass\"\n"
+        "\n"
+        "  POSITION is 64 characters for a1 b1 ... h1 a2 ... h8 ('X' dark disc, 'O' white disc,\n"
+        "  '-' empty square), a space, then the side to move, X or O.\n"
+        "\n"
+        "  --help              this text\n"
+        "  --version           the game's version\n"
+        "\n"
+        "Exit status: 0 done, 1 no window could be opened, 2 bad option or position.\n";
+}

@@ -1,0 +1,93 @@
+// The command line, as a table: what each line asks for, or why it is refused.
+#include "app/cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Action = GameOptions::Action;
+
+struct Case {
+    std::vector<const char*> args; // after the program name
+    bool ok;
+    Action action;
+    int computerSide;
+    int level;
+    bool windowed;
+    std::string position;
+};
+
+const std::string Start = "---------------------------OX------XO--------------------------- X";
+
+TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
+{
+    const Case cases[] = {
+        {{}, true, Action::Play, 0, 3, false, ""},
+        {{"--windowed"}, true, Action::Play, 0, 3, true, ""},
+        {{"--computer", "2"}, true, Action::Play, 2, 3, false, ""},
+        {{"--computer=1", "--level=5", "--windowed"}, true, Action::Play, 1, 5, true, ""},
+        {{"--level", "1", "--computer", "2"}, true, Action::Play, 2, 1, false, ""},
+        {{"--solve", Start.c_str()}, true, Action::Solve, 0, 3, false, Start},
+        {{"--move", Start.c_str(), "--level", "4"}, true, Action::Move, 0, 4, false, Start},
+        {{"--move", "anything"}, true, Action::Move, 0, 3, false, "anything"}, // checked later
+        {{"--version"}, true, Action::Version, 0, 3, false, ""},
+        {{"--bogus", "--help"}, false, Action::Play, 0, 3, false, ""},
+        {{"--help", "--bogus"}, true, Action::Help, 0, 3, false, ""},
+        {{"-h"}, true, Action::Help, 0, 3, false, ""},
+        // Refused: unknown, missing or bad values, and options that do not go together.
+        {{"--bogus"}, false, Action::Play, 0, 3, false, ""},
+        {{"extra"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "3"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "0"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "-1"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "2", "--level", "6"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "2", "--level", "0"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "2", "--level", "2x"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "2", "--level", "99999999999"}, false, Action::Play, 0, 3, false, ""},
+        {{"--computer", "2", "--level="}, false, Action::Play, 0, 3, false, ""},
+        {{"--level", "3"}, false, Action::Play, 0, 3, false, ""},
+        {{"--windowed=yes"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--level", "2"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--move", Start.c_str()}, false, Action::Play, 0, 3, false, ""},
+        {{"--move", Start.c_str(), "--computer", "1"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--windowed"}, false, Action::Play, 0, 3, false, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv{"reversi"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        std::string line;
+        for (const char* arg : c.args)
+            line += std::string(arg) + " ";
+        SCOPED_TRACE(line);
+        const ParsedCommandLine parsed = parseCommandLine(int(argv.size()), argv.data());
+        EXPECT_EQ(parsed.ok, c.ok) << parsed.error;
+        if (!c.ok) {
+            EXPECT_FALSE(parsed.error.empty());
+            EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << "one line";
+            continue;
+        }
+        EXPECT_EQ(parsed.options.action, c.action);
+        EXPECT_EQ(parsed.options.computerSide, c.computerSide);
+        EXPECT_EQ(parsed.options.level, c.level);
+        EXPECT_EQ(parsed.options.windowed, c.windowed);
+        EXPECT_EQ(parsed.options.position, c.position);
+    }
+}
+
+TEST(CommandLine, HelpNamesEveryOptionAndUsageIsOneLine)
+{
+    const std::string help = helpText();
+    for (const char* option : {"--windowed", "--computer", "--level", "--solve", "--move", "--help", "--version"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+        EXPECT_NE(usageLine().find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(usageLine().find('\n'), std::string::npos);
+    EXPECT_EQ(versionLine().rfind("reversi ", 0), 0u);
+}
+
+} // namespace
