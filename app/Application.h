@@ -11,6 +11,9 @@
 //   - A missing or unusable optional file (a picture, a sound, the data folder itself): one line
 //     on stderr naming it and why, and the game goes on without it (a plain surface, a black
 //     backdrop, invisible text, silence).
+//   - A settings file that cannot be read (bad lines, too large, not a file, no permission): one
+//     line on stderr naming it, and the default for what is bad. One that cannot be written: one
+//     line on stderr, the choice holds for this run, and the old file stays whole.
 //   - No audio device: the game plays in silence.
 //   - No window: SDL's message on stderr, and the game ends with status 1.
 //   - A command line it cannot act on, or a position it cannot read: the reason and the usage

@@ -1,7 +1,7 @@
 #include "app/opponent/HintGuide.h"
 
 #include "app/opponent/BoardPosition.h"
-#include "render/Directions.h"
+#include "app/opponent/ConeStep.h"
 
 #include <chrono>
 
@@ -72,17 +72,4 @@ void HintGuide::cancel()
     m_asked = false;
     m_square.reset();
     m_walking = false;
-}
-
-std::int32_t stepToward(CellPos from, CellPos to)
-{
-    if (from.x < to.x)
-        return CursorRight;
-    if (from.x > to.x)
-        return CursorLeft;
-    if (from.y < to.y)
-        return CursorUp;
-    if (from.y > to.y)
-        return CursorDown;
-    return 0;
 }

@@ -53,7 +53,3 @@ private:
     bool m_walking = false;
     double m_lastStep = 0.0; // seconds
 };
-
-// The CursorDirection of one step from `from` towards `to`, along the row first, then the
-// column, as a player steers; 0 when they are the same square.
-std::int32_t stepToward(CellPos from, CellPos to);
