@@ -10,9 +10,19 @@ void SoundCues::startMusic()
     m_device.start(MixRate, MixChannels);
     m_device.setLoopMode(MusicChannel, SoundDevice::LoopMode::Normal);
     m_musicStream = m_device.openStream(cue::Music, SoundDevice::StreamMode::Music);
-    m_device.playStream(MusicChannel, m_musicStream);
-    m_device.setVolume(MusicChannel, m_muted ? 0 : MusicVolume);
+    m_musicPlaying = false;
+    // Muted from the start, the music waits to be unmuted: played and turned down at once, its
+    // first samples could still reach the speakers.
+    if (!m_muted)
+        playMusic();
     m_effectStream = SoundDevice::NoStream;
+}
+
+void SoundCues::playMusic()
+{
+    m_device.playStream(MusicChannel, m_musicStream);
+    m_device.setVolume(MusicChannel, MusicVolume);
+    m_musicPlaying = true;
 }
 
 void SoundCues::playEffect(const char* path)
@@ -46,6 +56,12 @@ void SoundCues::setMuted(bool muted)
     m_muted = muted;
     if (muted)
         closeEffect(); // an effect still sounding stops with the music
-    if (m_musicStream != SoundDevice::NoStream) // before startMusic there is nothing to set
-        m_device.setVolume(MusicChannel, muted ? 0 : MusicVolume);
+    if (m_musicStream == SoundDevice::NoStream)
+        return; // before startMusic, or no music file: nothing to turn
+    if (!m_musicPlaying) {
+        if (!muted)
+            playMusic();
+        return;
+    }
+    m_device.setVolume(MusicChannel, muted ? 0 : MusicVolume);
 }
