@@ -14,8 +14,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -23,18 +21,6 @@ namespace {
 constexpr int markReach = 4; // pixels round a square's middle where its mark shows
 constexpr int audibleSample = 1000;
 constexpr std::uintmax_t recordingWanted = 256 * 1024; // bytes of output to judge
-
-std::vector<SquarePos> legalMoves(const ExpectedBoard& board, ExpectedBoard::Square colour)
-{
-    std::vector<SquarePos> moves;
-    for (int x = 1; x <= 8; ++x)
-        for (int y = 1; y <= 8; ++y) {
-            ExpectedBoard after = board;
-            if (after.play(x, y, colour) > 0)
-                moves.push_back({x, y});
-        }
-    return moves;
-}
 
 // How many pixels differ round the middle of the surface of square `square`.
 int changedAround(const Screenshot& a, const Screenshot& b, SquarePos square)
@@ -47,14 +33,6 @@ int changedAround(const Screenshot& a, const Screenshot& b, SquarePos square)
 std::string nameOf(SquarePos square)
 {
     return std::string(1, char('a' + square.x - 1)) + char('0' + 9 - square.y);
-}
-
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 int loudestSample(const std::string& recording)
@@ -164,7 +142,7 @@ TEST(PlayerAids, ClickMarksTakeBackHintAndMuteKeptForTheNextRun)
         EXPECT_EQ(*status, 0);
         EXPECT_EQ(session.errorOutput(), "");
     }
-    EXPECT_NE(readText(config + "/reversi/settings").find("sound = off"), std::string::npos);
+    EXPECT_NE(readWholeFile(config + "/reversi/settings").find("sound = off"), std::string::npos);
 
     // The next run: the title's music and the start cue stay silent.
     const std::string recording = config + "/speakers.raw";
@@ -179,7 +157,7 @@ TEST(PlayerAids, ClickMarksTakeBackHintAndMuteKeptForTheNextRun)
             return std::filesystem::file_size(recording, ignored) >= recordingWanted &&
                    !ignored;
         }));
-        EXPECT_LT(loudestSample(readText(recording)), audibleSample) << "the sound was on";
+        EXPECT_LT(loudestSample(readWholeFile(recording)), audibleSample) << "the sound was on";
     }
     removeTree(config);
 }
