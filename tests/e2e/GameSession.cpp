@@ -40,11 +40,18 @@ GameSession::GameSession(const Setup& setup) : m_font(projectRoot() + "/data/ima
     options.argv = {setup.executable.empty() ? gamePath() : setup.executable};
     options.argv.insert(options.argv.end(), setup.arguments.begin(), setup.arguments.end());
     options.environment = environmentWithout(
-        {"DISPLAY", "SDL_AUDIODRIVER", "SDL_VIDEODRIVER", "SDL_DISKAUDIOFILE", "XAUTHORITY"});
+        {"DISPLAY", "SDL_AUDIODRIVER", "SDL_VIDEODRIVER", "SDL_DISKAUDIOFILE", "XAUTHORITY", "XDG_CONFIG_HOME"});
     options.environment.push_back("DISPLAY=" + m_server->displayName());
     options.environment.push_back("SDL_AUDIODRIVER=" + setup.audioDriver);
-    for (const std::string& entry : setup.environment)
+    // The player's settings stay in the session's own folder unless the test names one: a run
+    // never reads or writes the real home's.
+    bool configGiven = false;
+    for (const std::string& entry : setup.environment) {
         options.environment.push_back(entry);
+        configGiven = configGiven || entry.rfind("XDG_CONFIG_HOME=", 0) == 0;
+    }
+    if (!configGiven)
+        options.environment.push_back("XDG_CONFIG_HOME=" + m_scratch + "/config");
     options.workingDirectory =
         setup.workingDirectory.empty() ? projectRoot() : setup.workingDirectory;
     options.stdoutPath = m_scratch + "/stdout.txt";
