@@ -57,6 +57,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
         return; // the window code has said why on stderr
     catchQuitSignals(); // after SDL's video start, which installs handlers of its own
     resetTransitionClock(); // SDL's clock counts from here
+    loadSettings();
     m_sound.startMusic();
     Renderer* renderer = Renderer::instance();
     renderer->beginFrame();
@@ -65,6 +66,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
 
 Application::~Application()
 {
+    m_hint.cancel();
     m_sound.closeEffect();
     Match::destroyInstance();
     Renderer::destroyInstance();
@@ -136,6 +138,7 @@ void Application::runTitle()
     renderer->drawOrangeVeil(title.fade());
     if (title.shown())
         renderer->drawCentredMessage(text::TitlePrompt);
+    drawAidsOverlay();
     renderer->endOverlay();
     renderer->present();
 }
@@ -159,8 +162,9 @@ void Application::runStartFlash()
 void Application::runPlaying()
 {
     m_screens.stepPlaying();
+    guideHint(); // first: a hint for a position gone is stopped before the computer thinks
     playComputerTurn();
-    SDL_EnableUNICODE(0);
+    SDL_EnableUNICODE(1); // the aids' letters are read as typed
     SDL_Event event;
     while (SDL_PollEvent(&event))
         m_screens.onPlayingEvent(event);
@@ -177,6 +181,8 @@ void Application::runPlaying()
     const Player* mover = match->player(match->turn()); // null once the match is over
     if (computer)
         drawMatchFrame(text::ComputerThinking);
+    else if (const char* hint = hintPrompt())
+        drawMatchFrame(hint);
     else
         drawMatchFrame(mover ? turnMessage(mover->name(), m_message).c_str() : nullptr);
 }
@@ -249,7 +255,9 @@ void Application::drawMatchFrame(const char* message)
     const Match* match = Match::instance();
     renderer->beginFrame();
     renderer->beginCamera();
+    renderer->setMarks(currentMarks());
     renderer->drawScene();
+    renderer->clearMarks();
     renderer->endCamera();
     renderer->beginOverlay();
     const Player* one = match->player(1);
@@ -258,17 +266,18 @@ void Application::drawMatchFrame(const char* message)
         renderer->drawScorePanel(*one, *two);
     if (message)
         renderer->drawCentredMessage(message);
+    drawAidsOverlay();
     renderer->endOverlay();
     renderer->present();
 }
 
 namespace {
 
-// Side `side`'s player: the computer when the command line gave it that side, else the keyboard.
-std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, const GameOptions& options)
+// Side `side`'s player: the computer on `computerSide` (0: none) at `level`, else the keyboard.
+std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, std::int32_t computerSide, int level)
 {
-    if (options.computerSide == side)
-        return std::make_unique<ComputerPlayer>(side, text::ComputerName, options.level);
+    if (computerSide == side)
+        return std::make_unique<ComputerPlayer>(side, text::ComputerName, level);
     return std::make_unique<HumanPlayer>(side, name);
 }
 
@@ -276,8 +285,16 @@ std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, const Ga
 
 void Application::startMatch(const char* playerOneName, const char* playerTwoName)
 {
-    keepMatchOnce();
-    Match::instance()->start(makePlayer(1, playerOneName, m_options), makePlayer(2, playerTwoName, m_options));
+    startMatchWith(playerOneName, playerTwoName, m_options.computerSide);
+}
+
+void Application::startMatchWith(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide)
+{
+    keepMatchOnce(); // the match before, if any, goes to the file first
+    m_hint.cancel();
+    const int level = m_options.levelGiven ? m_options.level : m_settings.level;
+    Match::instance()->start(makePlayer(1, playerOneName, computerSide, level),
+                             makePlayer(2, playerTwoName, computerSide, level));
     m_matchKept = false;
 }
 
@@ -293,7 +310,7 @@ void Application::keepMatchOnce()
     if (m_matchKept)
         return;
     m_matchKept = true;
-    if (m_options.recordGames)
+    if (m_settings.records)
         keepMatch(*Match::instance());
 }
 
@@ -320,6 +337,7 @@ bool Application::humanToMove() const
 
 void Application::moveCursor(std::int32_t direction)
 {
+    m_hint.stopWalking(); // the player steers
     Renderer::instance()->moveCursor(direction);
 }
 

@@ -11,6 +11,9 @@
 //   - A missing or unusable optional file (a picture, a sound, the data folder itself): one line
 //     on stderr naming it and why, and the game goes on without it (a plain surface, a black
 //     backdrop, invisible text, silence).
+//   - A settings file that cannot be read (bad lines, too large, not a file, no permission): one
+//     line on stderr naming it, and the default for what is bad. One that cannot be written: one
+//     line on stderr, the choice holds for this run, and the old file stays whole.
 //   - No audio device: the game plays in silence.
 //   - A games file that cannot be written: one line on stderr, the match is not kept, the game
 //     goes on; damaged lines in it are skipped when it is read.
@@ -21,10 +24,13 @@
 #include "app/SdlFrameClock.h"
 #include "app/cli/CommandLine.h"
 #include "app/opponent/ComputerTurn.h"
+#include "app/opponent/HintGuide.h"
 #include "app/screens/ScreenFlow.h"
 #include "app/screens/ScreenHost.h"
 #include "app/sound/SoundCues.h"
+#include "app/settings/Settings.h"
 #include "app/sound/SoundDevice.h"
+#include "render/SceneMarks.h"
 
 #include <memory>
 #include <string>
@@ -73,6 +79,31 @@ private:
     void stepTilt(std::int32_t direction) override;
     void resetTransitionClock() override;
     float transitionSeconds() const override;
+    // The player's aids (ApplicationAids.cpp).
+    void startComputerMatch() override;
+    std::optional<CellPos> squareAtPointer(int column, int row) const override;
+    CellPos cursorCell() const override;
+    void placeCursor(CellPos cell) override;
+    void takeBack() override;
+    void askHint() override;
+    void toggleMarks() override;
+    void toggleSound() override;
+    void chooseLevel(int level) override;
+
+    // A new match with the computer on `computerSide` (0: two keyboard players), at the level the
+    // command line gave, else the remembered one.
+    void startMatchWith(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide);
+    // Reads the settings file and applies the sound setting (before the music starts).
+    void loadSettings();
+    void saveSettings();
+    // One frame of the hint: its search's answer and the cone's walk.
+    void guideHint();
+    // The legal and last-move marks for the board as it stands, or none when they are hidden.
+    SceneMarks currentMarks() const;
+    // The help panel and the level notice over whatever the screen drew.
+    void drawAidsOverlay();
+    // The message of the play screen's prompt line when the hint names a square, else null.
+    const char* hintPrompt();
 
     // The board and the score panel with a centred message over them (play and game-over).
     void drawMatchFrame(const char* message);
@@ -81,7 +112,7 @@ private:
     // One frame of the computer's turn: its thinking, its cursor and its disc.
     void playComputerTurn();
     // Appends the match to the file of games, once per match: when it ends, or when it is left
-    // (Escape, a quit, a signal). Nothing when the options say no records.
+    // (Escape, a quit, a signal). Nothing when the settings say records = off.
     void keepMatchOnce();
 
     static Application* s_instance;
@@ -97,6 +128,12 @@ private:
     FramePacer m_pacer;
     ComputerTurn m_computerTurn;
     std::string m_message; // the play and game-over screens' centred message, reused every frame
+    Settings m_settings;
+    std::string m_settingsPath; // empty when no folder for it is known
+    bool m_settingsSaveFailed = false; // said once on stderr; later saves stay quiet
+    HintGuide m_hint;
+    double m_levelChosenAt = -1.0e9; // seconds on m_frameClock; the notice shows for a moment after
+    std::string m_notice; // the level notice, reused every frame
     bool m_hasWindow = false;
     bool m_matchKept = true; // the current match is in the file of games (or there is none)
 };

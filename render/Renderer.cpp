@@ -8,6 +8,7 @@
 #include "image/TgaImage.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -72,6 +73,11 @@ void Renderer::beginCamera()
 {
     glPushMatrix();
     glLoadIdentity();
+    lookFromCamera();
+}
+
+void Renderer::lookFromCamera()
+{
     gluLookAt(0.0, -12.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
 }
 
@@ -91,6 +97,12 @@ void Renderer::present()
 void Renderer::moveCursor(std::int32_t direction)
 {
     m_cursor = movedCursor(m_cursor, direction);
+}
+
+void Renderer::setCursor(CellPos cell)
+{
+    m_cursor.x = std::uint8_t(std::clamp(int(cell.x), 1, 8));
+    m_cursor.y = std::uint8_t(std::clamp(int(cell.y), 1, 8));
 }
 
 void Renderer::stepTilt(std::int32_t direction)

@@ -11,12 +11,16 @@
 // Frame protocol: beginFrame; for a 3D view beginCamera, drawScene, endCamera; then
 // beginOverlay, the 2D drawing and text, endOverlay; last present. init runs once, after the
 // window exists and before the first drawScene. Construction makes no OpenGL call.
+#include "render/BoardPicking.h"
 #include "render/CreditsBackground.h"
 #include "render/Directions.h"
+#include "render/SceneMarks.h"
 #include "render/TextureFont.h"
 #include "rules/Cell.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 class Player;
 
@@ -59,6 +63,8 @@ public:
     // A CursorDirection; the cursor stops at the board's edge.
     void moveCursor(std::int32_t direction);
     CellPos cursorCell() const { return m_cursor; }
+    // Puts the cursor on `cell`, kept within the playing area.
+    void setCursor(CellPos cell);
     // A TiltStep: one degree, within 30..90.
     void stepTilt(std::int32_t direction);
     float tilt() const { return m_tilt; }            // degrees
@@ -66,6 +72,14 @@ public:
     std::uint32_t trayTexture() const { return m_trayTexture; }
 
     TextureFont& font() { return *this; }
+
+    // Marks drawn on the surface by the next drawScene calls; empty marks draw nothing.
+    void setMarks(const SceneMarks& marks) { m_marks = marks; }
+    void clearMarks() { m_marks = SceneMarks(); }
+    // The matrices drawScene draws the board with, at the current tilt, in the current window.
+    SceneView sceneView() const;
+    // The playing square under the pointer at window pixel (column, row), rows from the top.
+    std::optional<CellPos> squareAtPointer(int column, int row) const;
 
     // The 2D overlay maps the window to the unit square. endOverlay restores the window's
     // projection and leaves the modelview matrix the identity.
@@ -75,6 +89,10 @@ public:
     void drawScorePanel(const Player& one, const Player& two);
     // One line centred near the top edge.
     void drawCentredMessage(const char* text);
+    // One line centred on x at overlay height `y`.
+    void drawCentredLine(const char* text, float y);
+    // `count` lines on a dark panel over the middle of the window, the first at the top.
+    void drawTextPanel(const char* const* lines, std::size_t count);
     // The orange veil over the whole overlay at `alpha` (see render/OrangeVeil.h).
     void drawOrangeVeil(float alpha);
     // The credits picture over the whole overlay, read on the first call; black without it.
@@ -84,11 +102,17 @@ private:
     // Loads the atlas at once when a path is given.
     explicit Renderer(const char* atlasPath = nullptr);
 
+    // The camera's view (beginCamera) and the board's tilt (drawScene), on the current matrix.
+    static void lookFromCamera();
+    void tiltBoard() const;
+    void drawMarks();
+
     static Renderer* s_instance;
 
     std::uint32_t m_trayTexture = 0; // GL name; lives until the process ends
     CellPos m_cursor;                // (0, 0) until init
     float m_tilt = 0.0f;             // degrees about x; 30..90 once init has run
     float m_cursorSpin = 0.0f;       // degrees the marker has turned, +4 per drawn frame
+    SceneMarks m_marks;              // none unless a screen sets them
     CreditsBackground m_creditsBackground;
 };

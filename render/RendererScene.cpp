@@ -27,9 +27,10 @@ void Renderer::drawScene()
 {
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
-    glRotatef(m_tilt, 1.0f, 0.0f, 0.0f); // left on the matrix until the caller's endCamera
+    tiltBoard(); // left on the matrix until the caller's endCamera
 
     drawTray();
+    drawMarks();
     const Board& board = *Board::instance();
     for (std::uint8_t x = 1; x <= 8; ++x)
         for (std::uint8_t y = 1; y <= 8; ++y)
@@ -38,6 +39,11 @@ void Renderer::drawScene()
 
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
+}
+
+void Renderer::tiltBoard() const
+{
+    glRotatef(m_tilt, 1.0f, 0.0f, 0.0f);
 }
 
 namespace {

@@ -128,6 +128,16 @@ bool Board::hasLegalMove(Cell colour) const
 
 std::uint8_t Board::playMove(std::uint8_t x, std::uint8_t y, Cell colour)
 {
+    return applyMove(x, y, colour, true);
+}
+
+std::uint8_t Board::replayMove(std::uint8_t x, std::uint8_t y, Cell colour)
+{
+    return applyMove(x, y, colour, false);
+}
+
+std::uint8_t Board::applyMove(std::uint8_t x, std::uint8_t y, Cell colour, bool withBursts)
+{
     if (!isPlayingSquare(x, y) || m_cells[indexOf(x, y)] != Empty)
         return 0;
     std::uint8_t total = 0;
@@ -141,8 +151,9 @@ std::uint8_t Board::playMove(std::uint8_t x, std::uint8_t y, Cell colour)
         for (int i = 0; i <= captured; ++i) {
             const int sx = x + i * d.dx;
             const int sy = y + i * d.dy;
-            spawnBurst(BurstSpawnValue, Vec3{float(sx), float(sy), BurstHeight}, BurstParticles,
-                       BurstLifetime, BurstTriple, BurstTriple, BurstTriple);
+            if (withBursts)
+                spawnBurst(BurstSpawnValue, Vec3{float(sx), float(sy), BurstHeight}, BurstParticles,
+                           BurstLifetime, BurstTriple, BurstTriple, BurstTriple);
             m_cells[indexOf(sx, sy)] = colour;
         }
     }

@@ -32,6 +32,8 @@ public:
     // Otherwise each square written gets one particle burst just before its write, the played
     // square once per capturing direction.
     std::uint8_t playMove(std::uint8_t x, std::uint8_t y, Cell colour);
+    // The same move without bursts: for rebuilding a position that was already seen (a take-back).
+    std::uint8_t replayMove(std::uint8_t x, std::uint8_t y, Cell colour);
 
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
@@ -41,5 +43,6 @@ private:
     // Opponent discs that `colour` on (x, y) would capture along (dx, dy): an unbroken line of
     // them closed by one of its own discs; 0 when the line meets the wall or an empty square.
     std::uint8_t captureAlong(std::uint8_t x, std::uint8_t y, int dx, int dy, Cell colour) const;
+    std::uint8_t applyMove(std::uint8_t x, std::uint8_t y, Cell colour, bool withBursts);
     Cell m_cells[Side * Side];
 };

@@ -3,12 +3,19 @@
 #include "particles/ParticleSystem.h"
 #include "rules/Board.h"
 
+#include <algorithm>
+
 namespace {
 // The one match; destroyInstance ends it and a later instance() starts afresh.
 std::unique_ptr<Match> theMatch;
 
 constexpr Cell SideOneColour = Black; // player one moves first, with the dark discs
 constexpr Cell SideTwoColour = White;
+
+Cell colourOf(std::int32_t side)
+{
+    return side == 1 ? SideOneColour : SideTwoColour;
+}
 } // namespace
 
 Match* Match::instance()
@@ -97,6 +104,34 @@ void Match::submitMove(CellPos pos)
     Player* mover = player(m_turn);
     if (mover)
         mover->setMove(pos);
+}
+
+bool Match::takeBack(std::int32_t side)
+{
+    const auto last = std::find_if(m_history.rbegin(), m_history.rend(), [side](const PlayedTurn& turn) {
+        return !turn.pass && (side == 0 || turn.side == side);
+    });
+    if (last == m_history.rend())
+        return false;
+    const std::int32_t mover = last->side;
+    m_history.erase(std::prev(last.base()), m_history.end());
+
+    Board& board = *Board::instance();
+    board.reset();
+    for (const PlayedTurn& turn : m_history) {
+        if (!turn.pass)
+            board.replayMove(turn.pos.x, turn.pos.y, colourOf(turn.side));
+    }
+    for (Player* each : {m_playerOne.get(), m_playerTwo.get()}) {
+        if (!each)
+            continue;
+        each->takeMove(); // a square handed over for the position that is gone
+        each->setScore(board.count(colourOf(each == m_playerOne.get() ? 1 : 2)));
+    }
+    m_result.reset();
+    m_gameOver = false;
+    m_turn = mover;
+    return true;
 }
 
 Player* Match::player(std::int32_t side) const

@@ -26,6 +26,11 @@ public:
     void step();
     // Hands the square to the side to move; legality is step()'s business.
     void submitMove(CellPos pos);
+    // Takes back every turn from the last move `side` played (any side's last move when 0): the
+    // board, scores and turn become exactly those of the shorter game, replayed from the start,
+    // and squares handed over but not yet played are dropped. False, changing nothing, when
+    // there is no such move.
+    bool takeBack(std::int32_t side = 0);
 
     std::int32_t turn() const { return m_turn; }
     bool isGameOver() const { return m_gameOver; }

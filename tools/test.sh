@@ -5,6 +5,9 @@
 #  2. a clang Debug build with AddressSanitizer + UndefinedBehaviorSanitizer that runs the unit and
 #     rendering and data tests again (leaks checked), the TGA loader's fuzzer for a bounded time, and the
 #     end-to-end tests against the sanitized game.
+# With REVERSI_TEST_TSAN=1, a third build with ThreadSanitizer runs the tests that stop the
+# computer's and the hint's worker threads mid-search (about 3 more minutes: off by default, so
+# that the normal run stays near 10 minutes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -28,3 +31,11 @@ ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
 # keep allocations until exit; our own code's leaks are checked by the run above.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L e2e
+
+if [[ ${REVERSI_TEST_TSAN:-0} == 1 ]]; then
+  cmake -S . -B build-tsan -DREVERSI_TSAN=ON -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+  cmake --build build-tsan -j"$jobs" --target opponent_tests
+  TSAN_OPTIONS=halt_on_error=1 \
+    ctest --test-dir build-tsan --output-on-failure -R 'ComputerOpponent|HintAndTakeBack'
+fi

@@ -92,6 +92,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
                 return failure("--level takes a number from " + std::to_string(MinLevel) + " to " +
                                std::to_string(MaxLevel) + ", not '" + value + "'");
             levelGiven = true;
+            options.levelGiven = true;
         } else if (name == "--pv") {
             options.showLine = lineAsked = true;
         } else if (name == "--solve" || name == "--move") {

@@ -21,11 +21,11 @@ struct GameOptions {
     Action action = Action::Play;
     int computerSide = 0;  // 0: two keyboard players; 1 or 2: the computer plays that side
     int level = engine::DefaultLevel; // the computer's strength, engine::MinLevel to MaxLevel
+    bool levelGiven = false; // --level was on the command line (else the settings' level plays)
     bool windowed = false; // a 1024 x 768 window instead of the full screen
     std::string position;  // the board text given to --solve or --move
     bool showLine = false; // --pv: --solve also prints the principal variation
     std::string game;      // what --analyze looks over: a transcript, "@N" or "@"
-    bool recordGames = true; // keep each match played in the file of games
 };
 
 struct ParsedCommandLine {

@@ -1,6 +1,6 @@
 #include "app/opponent/ComputerTurn.h"
 
-#include "render/Directions.h"
+#include "app/opponent/ConeStep.h"
 
 ComputerTurn::Step ComputerTurn::update(ComputerPlayer& computer, const Board& board, Cell colour,
                                         CellPos cursor, double now)
@@ -17,16 +17,7 @@ ComputerTurn::Step ComputerTurn::update(ComputerPlayer& computer, const Board& b
         return step;
 
     m_lastStep = now;
-    // Along the row first, then along the column, as a player would steer.
-    if (cursor.x < chosen->x)
-        step.cursorDirection = CursorRight;
-    else if (cursor.x > chosen->x)
-        step.cursorDirection = CursorLeft;
-    else if (cursor.y < chosen->y)
-        step.cursorDirection = CursorUp;
-    else if (cursor.y > chosen->y)
-        step.cursorDirection = CursorDown;
-    else
-        step.drop = true;
+    step.cursorDirection = stepToward(cursor, *chosen);
+    step.drop = step.cursorDirection == 0; // on its square: the disc goes down
     return step;
 }

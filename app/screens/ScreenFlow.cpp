@@ -1,5 +1,6 @@
 #include "app/screens/ScreenFlow.h"
 
+#include "app/screens/InputEvents.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/sound/SoundCues.h"
 #include "render/Directions.h"
@@ -60,12 +61,51 @@ void ScreenFlow::startMatch()
     m_host.resetTransitionClock();
 }
 
+void ScreenFlow::startComputerMatch()
+{
+    m_host.startComputerMatch();
+    m_state = StartFlash;
+    m_host.playEffect(cue::Win);
+    m_host.resetTransitionClock();
+}
+
+bool ScreenFlow::closeHelp(const SDL_Event& event)
+{
+    if (!m_helpShown || (event.type != SDL_KEYDOWN && !isClick(event)))
+        return false;
+    m_helpShown = false;
+    return true;
+}
+
+bool ScreenFlow::onAidKey(const SDL_Event& event)
+{
+    if (isHelpKey(event)) {
+        m_helpShown = true;
+        return true;
+    }
+    if (typedCharacter(event) == 'm') {
+        m_host.toggleSound();
+        return true;
+    }
+    return false;
+}
+
 void ScreenFlow::onTitleEvent(const SDL_Event& event)
 {
-    if (isKeyDown(event, SDLK_ESCAPE) || event.type == SDL_QUIT)
+    if (event.type == SDL_QUIT) {
         m_state = Credits;
-    else if (isStartKeyDown(event))
+        return;
+    }
+    if (closeHelp(event) || onAidKey(event))
+        return;
+    if (isKeyDown(event, SDLK_ESCAPE))
+        m_state = Credits;
+    else if (isStartKeyDown(event) || isLeftClick(event))
         startMatch();
+    else if (typedCharacter(event) == 'o')
+        startComputerMatch();
+    else if (const int level = levelKeyOf(event))
+        m_host.chooseLevel(level);
 }
 
 void ScreenFlow::advanceTitle()
@@ -96,8 +136,34 @@ void ScreenFlow::stepPlaying()
 
 void ScreenFlow::onPlayingEvent(const SDL_Event& event)
 {
-    if (event.type == SDL_QUIT || isKeyDown(event, SDLK_ESCAPE)) {
+    if (event.type == SDL_QUIT) {
         m_state = Credits;
+        return;
+    }
+    if (closeHelp(event))
+        return;
+    if (isKeyDown(event, SDLK_ESCAPE)) {
+        m_state = Credits;
+        return;
+    }
+    if (onAidKey(event))
+        return;
+    if (isTakeBackKey(event)) {
+        m_host.takeBack(); // also while the computer thinks: it stops first
+        return;
+    }
+    const char typed = typedCharacter(event);
+    if (typed == 'c') {
+        m_host.toggleMarks();
+        return;
+    }
+    if (typed == 'i' && m_host.humanToMove()) {
+        m_host.askHint();
+        return;
+    }
+    if (m_host.humanToMove() &&
+        (event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN)) {
+        onPlayingMouse(event);
         return;
     }
     // The cursor and the disc are the keyboard player's; while the computer is to move they
@@ -123,6 +189,33 @@ void ScreenFlow::onPlayingEvent(const SDL_Event& event)
         m_tiltDecreaseHeld = false;
 }
 
+void ScreenFlow::onPlayingMouse(const SDL_Event& event)
+{
+    if (const int notch = wheelNotch(event)) {
+        for (int degree = 0; degree < WheelNotchDegrees; ++degree)
+            m_host.stepTilt(notch > 0 ? TiltIncrease : TiltDecrease);
+        return;
+    }
+    const bool motion = event.type == SDL_MOUSEMOTION;
+    if (!motion && !isLeftClick(event))
+        return;
+    const int column = motion ? event.motion.x : event.button.x;
+    const int row = motion ? event.motion.y : event.button.y;
+    const std::optional<CellPos> square = m_host.squareAtPointer(column, row);
+    if (!square)
+        return; // off the board: the cone stays where it is
+    const CellPos cursor = m_host.cursorCell();
+    if (square->x != cursor.x || square->y != cursor.y) {
+        m_host.placeCursor(*square);
+        if (motion)
+            m_host.playEffect(cue::Cursor); // as an arrow key would
+    }
+    if (!motion) {
+        m_host.submitCursorSquare();
+        m_host.playEffect(cue::Drop); // exactly as Return on that square
+    }
+}
+
 void ScreenFlow::applyHeldTilt()
 {
     if (m_tiltIncreaseHeld)
@@ -138,7 +231,7 @@ void ScreenFlow::stepGameOver()
 
 void ScreenFlow::onGameOverEvent(const SDL_Event& event)
 {
-    if (event.type == SDL_KEYDOWN) {
+    if (event.type == SDL_KEYDOWN || isClick(event)) {
         m_state = Credits;
     } else if (event.type == SDL_QUIT) {
         m_state = Credits;
@@ -156,6 +249,6 @@ void ScreenFlow::afterGameOverFrame()
 
 void ScreenFlow::onCreditsEvent(const SDL_Event& event)
 {
-    if (event.type == SDL_KEYDOWN || event.type == SDL_QUIT)
+    if (event.type == SDL_KEYDOWN || isClick(event) || event.type == SDL_QUIT)
         m_state = Quit;
 }

@@ -15,13 +15,15 @@
 class ScreenFlow {
 public:
     static constexpr float FlashSeconds = 1.5f; // the orange flash that ignores keys
+    static constexpr int WheelNotchDegrees = 5;  // tilt per notch of the mouse wheel
 
     explicit ScreenFlow(ScreenHost& host);
 
     ScreenState state() const { return m_state; }
     void setState(ScreenState state) { m_state = state; }
 
-    // Title: Escape or quit goes to the credits; Space, Return or keypad Enter starts a match.
+    // Title: Escape or quit goes to the credits; Space, Return, keypad Enter or a left click
+    // starts a match; O starts one against the computer; 1 to 5 choose its level.
     void onTitleEvent(const SDL_Event& event);
     void advanceTitle();
     const TitleAnimation& title() const { return m_title; }
@@ -43,11 +45,22 @@ public:
     void onGameOverEvent(const SDL_Event& event);
     void afterGameOverFrame();
 
-    // Credits: any key or a quit ends the program.
+    // Credits: any key, a click or a quit ends the program.
     void onCreditsEvent(const SDL_Event& event);
+
+    // The help panel, opened by F1 on the title and play screens over what they show; the next
+    // key or click closes it and does nothing else.
+    bool helpShown() const { return m_helpShown; }
 
 private:
     void startMatch();
+    void startComputerMatch();
+    // Closes the help panel on a key or a click; true when the event was used so.
+    bool closeHelp(const SDL_Event& event);
+    // The keys shared by the title and the play screen (F1, M); true when the event was one.
+    bool onAidKey(const SDL_Event& event);
+    // The mouse on the play screen, while the keyboard player is to move.
+    void onPlayingMouse(const SDL_Event& event);
 
     ScreenHost& m_host;
     ScreenState m_state = Title;
@@ -55,4 +68,5 @@ private:
     bool m_tiltIncreaseHeld = false; // Page Down or keypad minus held on the play screen
     TitleAnimation m_title;
     bool m_releaseMatchAfterFrame = false;
+    bool m_helpShown = false;
 };

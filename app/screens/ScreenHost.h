@@ -3,7 +3,10 @@
 // match, the board view's cursor and tilt, the flash's transition clock and the sound cues.
 // The Application answers over the one Match, the one Renderer, its frame clock and its sound
 // streams; the screens' tests answer with recorders.
+#include "rules/Cell.h"
+
 #include <cstdint>
+#include <optional>
 
 class ScreenHost {
 public:
@@ -23,6 +26,24 @@ public:
     virtual bool humanToMove() const = 0;
     virtual void moveCursor(std::int32_t direction) = 0; // a CursorDirection
     virtual void stepTilt(std::int32_t direction) = 0;   // a TiltStep
+
+    // The player's aids.
+    // A match against the computer, started from the title (player one at the keyboard).
+    virtual void startComputerMatch() = 0;
+    // The playing square under the pointer at window pixel (column, row), rows from the top.
+    virtual std::optional<CellPos> squareAtPointer(int column, int row) const = 0;
+    virtual CellPos cursorCell() const = 0;
+    virtual void placeCursor(CellPos cell) = 0;
+    // Back to the keyboard player's last turn (against the computer, which stops thinking first);
+    // nothing at the start position.
+    virtual void takeBack() = 0;
+    // Looks for the best move of the side to move; the cone walks there once it is found.
+    virtual void askHint() = 0;
+    // Each flips a remembered setting and keeps it in the settings file.
+    virtual void toggleMarks() = 0;
+    virtual void toggleSound() = 0;
+    // The computer's level for matches started from the title, 1..5, shown for a moment.
+    virtual void chooseLevel(int level) = 0;
 
     virtual void resetTransitionClock() = 0;
     virtual float transitionSeconds() const = 0; // since the last reset

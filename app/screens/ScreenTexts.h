@@ -1,6 +1,9 @@
 #pragma once
 // Every text the screens show, as byte strings (Windows-1252), and the
 // two messages composed from a player's name.
+#include "rules/Cell.h"
+
+#include <cstddef>
 #include <string>
 
 class MatchResult;
@@ -19,6 +22,30 @@ constexpr const char* YourTurn = " a toi de jouer.";
 constexpr const char* IsTheWinner = " est le gagnant !";
 constexpr const char* Draw = "Match nul !";
 constexpr const char* CreditsLine = "Kestin Zerdane, Plexifest Brisk 5 (2004) par Tarvel";
+
+// The player's aids: the hint's prompt, the level chosen on the title, and the help panel (F1),
+// each line short enough for the panel's width (48 bytes).
+constexpr const char* HintPrefix = "Indice : ";
+constexpr const char* LevelPrefix = "Niveau ";
+constexpr const char* HelpLines[] = {
+    "Aide : les touches et la souris",
+    "",
+    "Fl\xE8" "ches, pav\xE9 num\xE9rique : d\xE9placer le c\xF4ne",
+    "Souris sur le plateau : d\xE9placer le c\xF4ne",
+    "Entr\xE9" "e, Espace, clic gauche : poser un pion",
+    "Page Haut, Page Bas, molette : incliner",
+    "Retour arri\xE8re, Ctrl+Z : annuler le coup",
+    "I : indice, le c\xF4ne va au meilleur coup",
+    "C : montrer les coups jouables et le dernier",
+    "M : muet, musique et bruitages",
+    "Titre, Espace ou clic : partie \xE0 deux",
+    "Titre, O : partie contre l'ordinateur",
+    "Titre, 1 \xE0 5 : niveau de l'ordinateur",
+    "\xC9" "chap : quitter la partie",
+    "",
+    "Une touche ou un clic ferme cette aide.",
+};
+constexpr std::size_t HelpLineCount = sizeof(HelpLines) / sizeof(HelpLines[0]);
 } // namespace text
 
 // Both compose into `out` and return it: the screens keep one string for their message, so a
@@ -27,3 +54,8 @@ constexpr const char* CreditsLine = "Kestin Zerdane, Plexifest Brisk 5 (2004) pa
 const std::string& turnMessage(const char* playerName, std::string& out);
 // "<winner> est le gagnant !", or "Match nul !" when the scores are equal.
 const std::string& gameOverMessage(const MatchResult& result, std::string& out);
+// "Indice : d3": the square named by its file letter and rank (rank 9 - y, the board's y = 1
+// being the eighth rank).
+const std::string& hintMessage(CellPos square, std::string& out);
+// "Niveau 4".
+const std::string& levelMessage(int level, std::string& out);

@@ -34,13 +34,23 @@ public:
     // Closes the music stream (at shutdown, before the library stops).
     void closeMusic();
 
+    // Muted, the music plays on silently (volume 0) and effects are not started; unmuting
+    // brings the music back where it has got to. Muted before startMusic, the music only starts
+    // once unmuted. The game starts unmuted.
+    void setMuted(bool muted);
+    bool isMuted() const { return m_muted; }
+
     bool hasEffectOpen() const { return m_effectStream != SoundDevice::NoStream; }
 
     SoundCues(const SoundCues&) = delete;
     SoundCues& operator=(const SoundCues&) = delete;
 
 private:
+    void playMusic();
+
     SoundDevice& m_device;
     SoundDevice::Stream m_musicStream = SoundDevice::NoStream;
     SoundDevice::Stream m_effectStream = SoundDevice::NoStream; // the one effect open, or none
+    bool m_muted = false;
+    bool m_musicPlaying = false; // the music stream was played (it then never stops)
 };

@@ -27,20 +27,6 @@ bool showsThinking(const OverlayText& font, const Screenshot& shot)
     return font.inkCoverage(shot, centredMessageX(thinking.size()), messageY, thinking) >= 0.85;
 }
 
-// Every square `colour` may play on `board`.
-std::vector<SquarePos> legalMoves(const ExpectedBoard& board, ExpectedBoard::Square colour)
-{
-    std::vector<SquarePos> moves;
-    for (int x = 1; x <= 8; ++x) {
-        for (int y = 1; y <= 8; ++y) {
-            ExpectedBoard after = board;
-            if (after.play(x, y, colour) > 0)
-                moves.push_back({x, y});
-        }
-    }
-    return moves;
-}
-
 // Plays `move` for the human (dark) from the cone on `cursor`, and waits until the computer is
 // seen thinking about the new position.
 bool playAndSeeTheComputerThink(GameSession& session, ExpectedBoard& board, SquarePos cursor, SquarePos move)

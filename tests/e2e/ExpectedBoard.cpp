@@ -78,3 +78,15 @@ SquarePos squareNamed(const std::string& name)
 {
     return {name.at(0) - 'a' + 1, 9 - (name.at(1) - '0')};
 }
+
+std::vector<SquarePos> legalMoves(const ExpectedBoard& board, ExpectedBoard::Square colour)
+{
+    std::vector<SquarePos> moves;
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y) {
+            ExpectedBoard after = board;
+            if (after.play(x, y, colour) > 0)
+                moves.push_back({x, y});
+        }
+    return moves;
+}

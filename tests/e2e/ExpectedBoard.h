@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 // The position the screen should show, kept by the tests themselves with the ordinary rules of
 // Reversi, independently of the game's own code. Squares are (x, y) with x and y in 1..8; the
@@ -35,3 +36,6 @@ struct SquarePos {
 
 // "f5" -> (6, 4).
 SquarePos squareNamed(const std::string& name);
+
+// Every square `colour` may play on `board`, x outer, y inner.
+std::vector<SquarePos> legalMoves(const ExpectedBoard& board, ExpectedBoard::Square colour);

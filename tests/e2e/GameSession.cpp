@@ -45,8 +45,8 @@ GameSession::GameSession(const Setup& setup) : m_font(projectRoot() + "/data/ima
     options.environment.push_back("SDL_AUDIODRIVER=" + setup.audioDriver);
     for (const std::string& entry : setup.environment)
         options.environment.push_back(entry);
-    // The game's settings and kept games go to the session's own folders unless the test names
-    // others: a test never writes to the real home.
+    // The player's settings and kept games stay in the session's own folders unless the test
+    // names others: a run never reads or writes the real home's.
     const std::pair<std::string, std::string> homes[] = {{"XDG_DATA_HOME=", "/data"}, {"XDG_CONFIG_HOME=", "/config"}};
     for (const auto& [prefix, folder] : homes) {
         bool given = false;

@@ -79,6 +79,26 @@ void XClient::release(KeySym keysym)
     sendKey(keysym, false);
 }
 
+void XClient::movePointer(int x, int y)
+{
+    if (m_display == nullptr)
+        return;
+    XTestFakeMotionEvent(m_display, DefaultScreen(m_display), x, y, CurrentTime);
+    XSync(m_display, False);
+    std::this_thread::sleep_for(keyEdgePause);
+}
+
+void XClient::click(unsigned button)
+{
+    if (m_display == nullptr)
+        return;
+    for (Bool down : {True, False}) {
+        XTestFakeButtonEvent(m_display, button, down, CurrentTime);
+        XSync(m_display, False);
+        std::this_thread::sleep_for(keyEdgePause);
+    }
+}
+
 Screenshot XClient::grabScreen()
 {
     if (m_display == nullptr)

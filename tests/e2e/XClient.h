@@ -26,6 +26,12 @@ public:
     void press(KeySym keysym);
     void release(KeySym keysym);
 
+    // The pointer to (x, y) on the screen, pixels from the top left, as a mouse would move it.
+    void movePointer(int x, int y);
+    // A press and release of mouse button `button`: 1 left, 2 middle, 3 right, 4 and 5 the
+    // wheel's notches up and down.
+    void click(unsigned button);
+
     Screenshot grabScreen();
 
 private:

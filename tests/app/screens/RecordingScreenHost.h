@@ -19,6 +19,7 @@ public:
     bool matchOver = false;       // what isMatchOver answers
     float flashSeconds = 0.0f;    // what transitionSeconds answers
     bool humanMoves = true;       // what humanToMove answers
+    CellPos cursor{3, 5};         // what cursorCell answers; placeCursor moves it
 
     void startMatch(const char* one, const char* two) override
     {
@@ -31,6 +32,28 @@ public:
     bool humanToMove() const override { return humanMoves; }
     void moveCursor(std::int32_t direction) override { calls.push_back("cursor " + std::to_string(direction)); }
     void stepTilt(std::int32_t direction) override { calls.push_back("tilt " + std::to_string(direction)); }
+    void startComputerMatch() override { calls.push_back("start computer"); }
+    // A stand-in for the board's picture: pixel (100 x, 100 y) and the 99 pixels right of and
+    // below it show square (x, y); everything else is off the board.
+    std::optional<CellPos> squareAtPointer(int column, int row) const override
+    {
+        const int x = column / 100;
+        const int y = row / 100;
+        if (column < 0 || row < 0 || x < 1 || x > 8 || y < 1 || y > 8)
+            return std::nullopt;
+        return CellPos{std::uint8_t(x), std::uint8_t(y)};
+    }
+    CellPos cursorCell() const override { return cursor; }
+    void placeCursor(CellPos cell) override
+    {
+        cursor = cell;
+        calls.push_back("place " + std::to_string(cell.x) + "," + std::to_string(cell.y));
+    }
+    void takeBack() override { calls.push_back("take back"); }
+    void askHint() override { calls.push_back("hint"); }
+    void toggleMarks() override { calls.push_back("marks"); }
+    void toggleSound() override { calls.push_back("sound"); }
+    void chooseLevel(int level) override { calls.push_back("level " + std::to_string(level)); }
     void resetTransitionClock() override { calls.push_back("reset clock"); }
     float transitionSeconds() const override { return flashSeconds; }
     void playEffect(const char* path) override { cues.playEffect(path); }

@@ -41,6 +41,38 @@ inline SDL_Event mouseMotion()
     return event;
 }
 
+// A key press that typed `character` (SDL's Unicode translation on), with modifier keys `mod`.
+inline SDL_Event typedKey(SDLKey key, Uint16 character, SDLMod mod = KMOD_NONE)
+{
+    SDL_Event event = keyDown(key);
+    event.key.keysym.unicode = character;
+    event.key.keysym.mod = mod;
+    return event;
+}
+
+inline SDL_Event pointerAt(int x, int y)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.type = SDL_MOUSEMOTION;
+    event.motion.x = Uint16(x);
+    event.motion.y = Uint16(y);
+    return event;
+}
+
+// Button 1 left, 2 middle, 3 right, 4 and 5 the wheel's notches up and down.
+inline SDL_Event buttonAt(Uint8 button, int x, int y)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = button;
+    event.button.state = SDL_PRESSED;
+    event.button.x = Uint16(x);
+    event.button.y = Uint16(y);
+    return event;
+}
+
 inline void runScreenFrame(ScreenFlow& flow, const std::vector<SDL_Event>& events)
 {
     switch (flow.state()) {

@@ -82,4 +82,41 @@ TEST(SoundCues, ShutdownClosesOnlyWhatIsOpen)
     EXPECT_TRUE(device.open.empty());
 }
 
+TEST(SoundCues, MutedTheMusicGoesToZeroAndNoEffectStarts)
+{
+    struct Row {
+        const char* what;
+        bool mutedBeforeMusic;
+        Strings steps; // "mute", "unmute" or an effect's path
+        Strings log;   // the device calls after the music started
+    };
+    const std::vector<Row> rows = {
+        {"muted from the settings: the music waits", true, {}, {}},
+        {"muted from the settings, then unmuted: the music starts", true, {"unmute"}, {"play 0 1", "volume 0 32"}},
+        {"muted, an effect is not even opened", false, {"mute", "./data/drop.wav"}, {"volume 0 0"}},
+        {"muting cuts off the effect that sounds", false, {"./data/win.wav", "mute"},
+         {"open ./data/win.wav effect", "play 1 2", "volume 1 192", "close 2", "volume 0 0"}},
+        {"unmuted, the music comes back and effects play", false, {"mute", "unmute", "./data/drop.wav"},
+         {"volume 0 0", "volume 0 32", "open ./data/drop.wav effect", "play 1 2", "volume 1 192"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Strings log;
+        RecordingSound device(log);
+        SoundCues cues(device);
+        if (row.mutedBeforeMusic)
+            cues.setMuted(true);
+        cues.startMusic();
+        EXPECT_EQ(log.back(), row.mutedBeforeMusic ? "open ./data/zik.ogg music" : "volume 0 32");
+        log.clear();
+        for (const std::string& step : row.steps) {
+            if (step == "mute" || step == "unmute")
+                cues.setMuted(step == "mute");
+            else
+                cues.playEffect(step.c_str());
+        }
+        EXPECT_EQ(log, row.log);
+    }
+}
+
 } // namespace
