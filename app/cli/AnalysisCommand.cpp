@@ -7,21 +7,12 @@
 
 namespace {
 
-constexpr int BadPositionStatus = 2;
 // The table of one analysis: large enough that a 20-something-empty solve stays in it.
 constexpr std::size_t AnalysisTableMegabytes = 64;
 // An exact solve grows about threefold with each further empty square (20 empties take a
 // second or two, 23 about ten): past this many it would run for hours, so it is refused rather
 // than left to look like a hang.
 constexpr int MostEmptiesToSolve = 26;
-
-AnalysisOutcome refused(const std::string& why)
-{
-    AnalysisOutcome outcome;
-    outcome.status = BadPositionStatus;
-    outcome.error = "reversi: " + why + "\n";
-    return outcome;
-}
 
 std::string moveText(int square)
 {
@@ -35,15 +26,15 @@ AnalysisOutcome analyse(const GameOptions& options)
     engine::ParsedPosition parsed;
     std::string why;
     if (!engine::parsePosition(options.position, parsed, &why))
-        return refused(why);
+        return AnalysisOutcome::refused(why);
 
     AnalysisOutcome outcome;
     engine::Search search(AnalysisTableMegabytes);
     if (options.action == GameOptions::Action::Solve) {
         if (parsed.position.isOver())
-            return refused("the game is over in this position: there is nothing to solve");
+            return AnalysisOutcome::refused("the game is over in this position: there is nothing to solve");
         if (parsed.position.empties() > MostEmptiesToSolve)
-            return refused(std::to_string(parsed.position.empties()) + " empty squares are too many to solve exactly (at most " +
+            return AnalysisOutcome::refused(std::to_string(parsed.position.empties()) + " empty squares are too many to solve exactly (at most " +
                            std::to_string(MostEmptiesToSolve) + ")");
         const engine::SearchResult best = search.solve(parsed.position);
         char score[16];

@@ -10,6 +10,15 @@ struct AnalysisOutcome {
     int status = 0;     // 0 answered; 2 the position could not be used
     std::string output; // standard output, with its newline
     std::string error;  // standard error, with its newline
+
+    // A refusal: status 2, nothing on standard output, "reversi: `why`" on standard error.
+    static AnalysisOutcome refused(const std::string& why)
+    {
+        AnalysisOutcome outcome;
+        outcome.status = 2;
+        outcome.error = "reversi: " + why + "\n";
+        return outcome;
+    }
 };
 
 // Answers `options` (action Solve or Move).

@@ -12,15 +12,6 @@
 
 namespace {
 
-constexpr int BadInputStatus = 2;
-
-AnalysisOutcome refused(const std::string& why)
-{
-    AnalysisOutcome outcome;
-    outcome.status = BadInputStatus;
-    outcome.error = "reversi: " + why + "\n";
-    return outcome;
-}
 
 // A field read from the file as it may go to a terminal: control bytes (which a hostile file
 // could use to drive the terminal) become '?'.
@@ -46,12 +37,12 @@ std::string resultText(const records::GameRecord& game)
 bool readGames(const std::string& path, records::KeptGames& kept, AnalysisOutcome& refusal)
 {
     if (path.empty()) {
-        refusal = refused("no folder for the kept games: neither XDG_DATA_HOME nor HOME is set");
+        refusal = AnalysisOutcome::refused("no folder for the kept games: neither XDG_DATA_HOME nor HOME is set");
         return false;
     }
     kept = records::readKeptGames(path);
     if (!kept.error.empty()) {
-        refusal = refused(kept.error);
+        refusal = AnalysisOutcome::refused(kept.error);
         return false;
     }
     return true;
@@ -126,7 +117,7 @@ bool gameToAnalyze(const std::string& text, const std::string& recordsPath, reco
     if (text.empty() || text[0] != '@') {
         game = records::readTranscript(text);
         if (!game.ok)
-            refusal = refused("bad game: " + game.error);
+            refusal = AnalysisOutcome::refused("bad game: " + game.error);
         return game.ok;
     }
     records::KeptGames kept;
@@ -136,20 +127,20 @@ bool gameToAnalyze(const std::string& text, const std::string& recordsPath, reco
     if (text.size() > 1) {
         const std::string digits = text.substr(1);
         if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) {
-            refusal = refused("bad game '" + text + "': @ alone, or @ and a game's number from --games");
+            refusal = AnalysisOutcome::refused("bad game '" + text + "': @ alone, or @ and a game's number from --games");
             return false;
         }
         number = std::stoul(digits);
     }
     if (number == 0 || number > kept.games.size()) {
-        refusal = refused(kept.games.empty() ? "no games kept in " + recordsPath
+        refusal = AnalysisOutcome::refused(kept.games.empty() ? "no games kept in " + recordsPath
                                              : "no game " + text + ": the games kept are @1 to @" +
                                                    std::to_string(kept.games.size()));
         return false;
     }
     const records::GameRecord& record = kept.games[number - 1];
     if (record.start != engine::Position::start() || !record.blackToMoveAtStart) {
-        refusal = refused("game @" + std::to_string(number) + " does not start from the start position");
+        refusal = AnalysisOutcome::refused("game @" + std::to_string(number) + " does not start from the start position");
         return false;
     }
     game = records::replay(record.start, record.blackToMoveAtStart, record.turns, false);
