@@ -4,6 +4,8 @@
 // late, what is owned for good (corners, stable discs) and who moves last take over.
 #include "engine/Evaluation.h"
 
+#include "engine/PatternEvaluation.h"
+
 #include <algorithm>
 
 namespace engine {
@@ -69,6 +71,13 @@ Bits edgeStableDiscs(Bits discs, Bits occupied)
 }
 
 int evaluate(const Position& p)
+{
+    if (const PatternWeights* weights = threadEvaluationWeights())
+        return patternEvaluate(p, *weights);
+    return handTunedEvaluate(p);
+}
+
+int handTunedEvaluate(const Position& p)
 {
     const Bits empty = p.empty();
     const int empties = popCount(empty);

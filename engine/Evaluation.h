@@ -10,10 +10,14 @@ constexpr int UnitsPerDisc = 8;
 // Beyond any evaluation or result.
 constexpr int Infinity = 65 * UnitsPerDisc;
 
-// Mobility, potential mobility, corners and the squares beside them, stable discs, parity and
-// disc count, weighted by how far the game has gone. Always strictly between the worst and the
-// best possible result, -64 and +64 discs.
+// The learnt pattern evaluation (PatternEvaluation.h) with the weights built into the program.
+// Always strictly between the worst and the best possible result, -64 and +64 discs.
 int evaluate(const Position& position);
+
+// The hand-tuned evaluation it replaced, kept to compare with and to start the training from:
+// mobility, potential mobility, corners and the squares beside them, stable discs, parity and
+// disc count, weighted by how far the game has gone. Same range.
+int handTunedEvaluate(const Position& position);
 
 // Discs of `discs` that can never be flipped because they are anchored to a filled corner along
 // an edge, or lie on a full edge.
