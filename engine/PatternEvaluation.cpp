@@ -5,6 +5,7 @@
 #include "engine/Evaluation.h"
 
 #include <algorithm>
+#include <array>
 
 extern "C" const unsigned char reversi_pattern_weights_begin[];
 extern "C" const unsigned char reversi_pattern_weights_end[];
@@ -18,6 +19,19 @@ static_assert(WeightsPerDisc % UnitsPerDisc == 0, "weights must be a whole numbe
 thread_local bool t_chosen = false;
 thread_local const PatternWeights* t_weights = nullptr;
 
+// Where each instance's family table starts in an expanded stage.
+constexpr std::array<int, PatternInstances> makeInstanceTableOffsets()
+{
+    std::array<int, PatternInstances> offsets{};
+    int instance = 0;
+    for (int f = 0; f < FamilyCount; ++f) {
+        for (int k = 0; k < InstancesPerFamily[f]; ++k)
+            offsets[instance++] = fullFamilyOffsetOf(f);
+    }
+    return offsets;
+}
+constexpr std::array<int, PatternInstances> InstanceTableOffset = makeInstanceTableOffsets();
+
 int mobilityIndex(Bits moves) { return std::min(popCount(moves), MobilityEntries - 1); }
 
 } // namespace
@@ -29,13 +43,9 @@ int patternEvaluate(const Position& p, const PatternWeights& weights)
     const int empties = p.empties();
     const std::int16_t* w = weights.stage(stageOf(empties));
     int sum = 0;
-    int instance = 0;
-    for (int f = 0; f < FamilyCount; ++f) {
-        const std::int16_t* table = w + PatternWeights::fullFamilyOffset(f);
-        for (int k = 0; k < InstancesPerFamily[f]; ++k, ++instance)
-            sum += table[indices.index[instance]];
-    }
-    const std::int16_t* extras = w + PatternWeights::fullFamilyOffset(FamilyCount);
+    for (int i = 0; i < PatternInstances; ++i)
+        sum += w[InstanceTableOffset[i] + indices.index[i]];
+    const std::int16_t* extras = w + fullFamilyOffsetOf(FamilyCount);
     sum += extras[mobilityIndex(p.moves())];
     sum += extras[MobilityEntries + mobilityIndex(legalMoves(p.opponent, p.player))];
     sum += extras[2 * MobilityEntries + (empties & 1)];

@@ -27,14 +27,6 @@ CompactLayout makeLayout()
     return layout;
 }
 
-int fullFamilyTablesSize()
-{
-    int size = 0;
-    for (const PatternFamily& family : Families)
-        size += powerOf3(family.size);
-    return size;
-}
-
 std::uint32_t fnv1a(const unsigned char* bytes, std::size_t size)
 {
     std::uint32_t hash = 2166136261u;
@@ -87,30 +79,20 @@ const CompactLayout& compactLayout()
     return layout;
 }
 
-int PatternWeights::fullFamilyOffset(int family)
-{
-    int offset = 0;
-    for (int f = 0; f < family; ++f)
-        offset += powerOf3(Families[f].size);
-    return offset;
-}
-
-int PatternWeights::fullStageSize() { return fullFamilyTablesSize() + 2 * MobilityEntries + ParityEntries; }
-
 PatternWeights::PatternWeights() : PatternWeights(std::vector<std::int16_t>(std::size_t(Stages) * compactStageSize())) {}
 
 PatternWeights::PatternWeights(std::vector<std::int16_t> compact) : m_compact(std::move(compact))
 {
     const PatternTables& tables = PatternTables::instance();
     const CompactLayout& layout = compactLayout();
-    const int full = fullStageSize(), extras = fullFamilyTablesSize();
+    const int full = FullStageSize, extras = fullFamilyOffsetOf(FamilyCount);
     m_compact.resize(std::size_t(Stages) * layout.size);
     m_full.resize(std::size_t(Stages) * full);
     for (int s = 0; s < Stages; ++s) {
         const std::int16_t* from = m_compact.data() + std::size_t(s) * layout.size;
         std::int16_t* to = m_full.data() + std::size_t(s) * full;
         for (int f = 0; f < FamilyCount; ++f) {
-            std::int16_t* table = to + fullFamilyOffset(f);
+            std::int16_t* table = to + fullFamilyOffsetOf(f);
             for (int index = 0; index < powerOf3(Families[f].size); ++index)
                 table[index] = from[layout.familyOffset[f] + tables.canonicalIndex(f, index)];
         }

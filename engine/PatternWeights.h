@@ -35,6 +35,14 @@ constexpr int ParityEntries = 2;
 constexpr int FeaturesPerPosition = PatternInstances + 3;
 constexpr std::size_t WeightFileHeaderSize = 20;
 
+// Where each family's table starts in an expanded stage, and the expanded stage's size: the
+// families' full tables (3^size entries each), then the mobilities and the parity.
+constexpr int fullFamilyOffsetOf(int family)
+{
+    return family == 0 ? 0 : fullFamilyOffsetOf(family - 1) + powerOf3(Families[family - 1].size);
+}
+constexpr int FullStageSize = fullFamilyOffsetOf(FamilyCount) + 2 * MobilityEntries + ParityEntries;
+
 inline int stageOf(int empties) { return (empties < 0 ? 0 : empties > 60 ? 60 : empties) / 4; }
 
 // Where each part starts in a compact stage, and the stage's size.
@@ -54,11 +62,8 @@ public:
     explicit PatternWeights(std::vector<std::int16_t> compact);
 
     const std::vector<std::int16_t>& compact() const { return m_compact; }
-    // The expanded weights of `stage`: each family's table by raw index (fullFamilyOffset), then
-    // the mobilities and parity as in the compact form.
-    const std::int16_t* stage(int stage) const { return m_full.data() + std::size_t(stage) * fullStageSize(); }
-    static int fullFamilyOffset(int family);
-    static int fullStageSize();
+    // The expanded weights of `stage` (FullStageSize of them).
+    const std::int16_t* stage(int stage) const { return m_full.data() + std::size_t(stage) * FullStageSize; }
 
 private:
     std::vector<std::int16_t> m_compact;

@@ -78,17 +78,19 @@ inline unsigned diagonalBits(Bits b, int file)
 }
 
 // Each family's digits from an image, as binary masks in digit order (Families' square lists).
-inline unsigned familyBits(int family, Bits b)
+template <int Family>
+inline unsigned familyBits(Bits b)
 {
-    switch (family) {
-    case 0: return unsigned(b & 0xFF) | unsigned((b >> 9) & 1) << 8 | unsigned((b >> 14) & 1) << 9;
-    case 1: return unsigned(b & 0x1F) | unsigned((b >> 8) & 0x1F) << 5;
-    case 2: return unsigned(b & 7) | unsigned((b >> 8) & 7) << 3 | unsigned((b >> 16) & 7) << 6;
-    case 3: return unsigned(b >> 8) & 0xFF;
-    case 4: return unsigned(b >> 16) & 0xFF;
-    case 5: return unsigned(b >> 24) & 0xFF;
-    default: return diagonalBits(b, family - 6);
-    }
+    if constexpr (Family == 0)
+        return unsigned(b & 0xFF) | unsigned((b >> 9) & 1) << 8 | unsigned((b >> 14) & 1) << 9;
+    else if constexpr (Family == 1)
+        return unsigned(b & 0x1F) | unsigned((b >> 8) & 0x1F) << 5;
+    else if constexpr (Family == 2)
+        return unsigned(b & 7) | unsigned((b >> 8) & 7) << 3 | unsigned((b >> 16) & 7) << 6;
+    else if constexpr (Family <= 5)
+        return unsigned(b >> (8 * (Family - 2))) & 0xFF;
+    else
+        return diagonalBits(b, Family - 6);
 }
 
 // Which image each instance is read in, in instance order. Fixed by PatternTables' construction
@@ -128,18 +130,25 @@ int symmetricSquare(int s, int square)
     return rank * 8 + file;
 }
 
+// The instances of families First.. in turn, `instance` the first of family First.
+template <int First>
+inline void readFamilies(const Bits mine[8], const Bits theirs[8], int instance, PatternIndices& out)
+{
+    if constexpr (First < FamilyCount) {
+        for (int k = 0; k < InstancesPerFamily[First]; ++k) {
+            const int s = InstanceImage[instance + k];
+            out.index[instance + k] = ternary(familyBits<First>(mine[s]), familyBits<First>(theirs[s]));
+        }
+        readFamilies<First + 1>(mine, theirs, instance + InstancesPerFamily[First], out);
+    }
+}
+
 void patternIndices(const Position& p, PatternIndices& out)
 {
     Bits mine[8], theirs[8];
     allImages(p.player, mine);
     allImages(p.opponent, theirs);
-    int instance = 0;
-    for (int family = 0; family < FamilyCount; ++family) {
-        for (int k = 0; k < InstancesPerFamily[family]; ++k, ++instance) {
-            const int s = InstanceImage[instance];
-            out.index[instance] = ternary(familyBits(family, mine[s]), familyBits(family, theirs[s]));
-        }
-    }
+    readFamilies<0>(mine, theirs, 0, out);
 }
 
 void patternIndicesBySquares(const Position& p, PatternIndices& out)

@@ -5,12 +5,9 @@
 // perfect ones either: a search meets bad positions too.
 #include "tools/training/SelfPlay.h"
 
-#include "engine/EndgameSolver.h"
 #include "engine/Evaluation.h"
-#include "engine/MidgameSearch.h"
-#include "engine/MoveOrdering.h"
+#include "engine/FixedDepthSearch.h"
 #include "engine/PatternEvaluation.h"
-#include "engine/RootSearch.h"
 
 #include <algorithm>
 #include <atomic>
@@ -30,73 +27,6 @@ int randomMove(Bits moves, std::mt19937& random)
     return engine::firstSquare(moves);
 }
 
-struct Exact {
-    int move;  // -1 when the side to move must pass
-    int value; // final disc difference for the side to move
-};
-
-// One worker's engine: the midgame search and the exact solver, sharing one table.
-class Player {
-public:
-    Player() : m_table(16), m_context(m_table, m_neverStop) {}
-
-    void newGame() { m_table.clear(); }
-
-    int bestMidgameMove(Position p, int depth)
-    {
-        m_table.nextGeneration();
-        m_context.aborted = false;
-        engine::MoveList moves;
-        engine::orderMoves(p, p.moves(), engine::Ordering{}, moves);
-        engine::MidgameSearch midgame(m_context);
-        int best = moves.squares[0];
-        for (int d = 1; d <= depth; ++d) {
-            const engine::RootOutcome outcome =
-                engine::searchRoot(p, moves, -engine::Infinity, engine::Infinity, m_context,
-                                   [&](Position& c, int a, int b) { return midgame.value(c, d - 1, a, b); });
-            best = outcome.move;
-            m_lastValue = outcome.value;
-            engine::moveToFront(moves, best);
-        }
-        return best;
-    }
-    // The value in evaluation units of the last bestMidgameMove.
-    int lastValue() const { return m_lastValue; }
-
-    // The exact value and a best move, by null-window probes from `guess` (in discs), as the
-    // engine's own solve does but without its midgame guess: along a game the previous
-    // position's value is a better one.
-    Exact solve(Position p, int guess)
-    {
-        m_table.nextGeneration();
-        m_context.aborted = false;
-        if (!p.moves()) {
-            engine::pass(p);
-            const Exact after = solve(p, -guess);
-            return {-1, -after.value};
-        }
-        engine::MoveList moves;
-        engine::orderMoves(p, p.moves(), engine::Ordering{}, moves);
-        engine::EndgameSolver solver(m_context);
-        auto exactValue = [&](Position& c, int a, int b) { return solver.value(c, a, b); };
-        int probe = std::clamp(guess, -64, 64) & ~1;
-        for (;;) {
-            const engine::RootOutcome outcome = engine::searchRoot(p, moves, probe - 1, probe + 1, m_context, exactValue);
-            if (outcome.value == probe)
-                return {outcome.move, probe};
-            if (outcome.value > probe)
-                engine::moveToFront(moves, outcome.move);
-            probe = outcome.value;
-        }
-    }
-
-private:
-    engine::TranspositionTable m_table;
-    std::atomic<bool> m_neverStop{false};
-    engine::SearchContext m_context;
-    int m_lastValue = 0;
-};
-
 std::uint32_t gameSeed(std::uint32_t seed, int game)
 {
     std::seed_seq sequence{seed, std::uint32_t(game), 0x5eedu};
@@ -105,7 +35,7 @@ std::uint32_t gameSeed(std::uint32_t seed, int game)
     return out;
 }
 
-std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, Player& player)
+std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, engine::FixedDepthSearch& player)
 {
     std::mt19937 random(gameSeed(settings.seed, game));
     std::uniform_real_distribution<double> chance(0.0, 1.0);
@@ -127,10 +57,9 @@ std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, Player&
             if (solved) {
                 guess = black ? solvedLastForBlack : -solvedLastForBlack;
             } else if (moves) {
-                player.bestMidgameMove(p, settings.depth);
-                guess = player.lastValue() / engine::UnitsPerDisc;
+                guess = player.midgame(p, settings.depth).value / engine::UnitsPerDisc;
             }
-            const Exact result = player.solve(p, guess);
+            const engine::FixedOutcome result = player.exact(p, guess);
             const int forBlack = black ? result.value : -result.value;
             solvedLastForBlack = forBlack;
             if (!solved) {
@@ -148,7 +77,7 @@ std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, Player&
             if (moves) {
                 move = plies < openingPlies || chance(random) < settings.midgameNoise
                            ? randomMove(moves, random)
-                           : player.bestMidgameMove(p, settings.depth);
+                           : player.midgame(p, settings.depth).move;
             }
         }
         if (move >= 0)
@@ -176,7 +105,7 @@ std::vector<Sample> selfPlay(const SelfPlaySettings& settings, const engine::Pat
     std::atomic<int> next{0}, finished{0};
     auto work = [&] {
         engine::ScopedEvaluation evaluation(weights);
-        Player player;
+        engine::FixedDepthSearch player;
         for (int game = next++; game < settings.games; game = next++) {
             games[game] = playGame(settings, game, player);
             if (progress)
