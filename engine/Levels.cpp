@@ -5,8 +5,10 @@
 //   Level 2  Casual. Looks 4 moves ahead, still picks among moves within 2 discs of the best, and
 //            plays perfectly over the last 10 empty squares. 0.3 s.
 //   Level 3  Club player. Looks 6 moves ahead, always plays its best move, perfect over the last 14
-//            empty squares. 0.7 s.
-//   Level 4  Strong. Looks 10 moves ahead, perfect over the last 18 empty squares. 1.2 s.
+//            empty squares. 0.6 s.
+//   Level 4  Strong. Looks 8 moves ahead, perfect over the last 16 empty squares. 1 s. (Two plies
+//            and two exact squares short of level 5's usual reach, so that level 5 stays clearly
+//            the stronger.)
 //   Level 5  Strongest. Searches deeper and deeper for about 2 s a move and plays perfectly over the
 //            last 20 empty squares.
 //
@@ -22,8 +24,8 @@ namespace {
 constexpr LevelSettings Table[MaxLevel] = {
     {2, 6, 0.1, 6},
     {4, 10, 0.3, 2},
-    {6, 14, 0.7, 0},
-    {10, 18, 1.2, 0},
+    {6, 14, 0.6, 0},
+    {8, 16, 1.0, 0},
     {60, 20, 2.0, 0},
 };
 
