@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -114,6 +116,10 @@ TEST(Patterns, BuiltInWeightsLoadAndAreUsedUnlessAToolChoosesOtherwise)
 {
     const PatternWeights* builtIn = builtInWeights();
     ASSERT_NE(builtIn, nullptr);
+    // The program carries the committed file as it is, not an older build of it.
+    std::ifstream file(REVERSI_PATTERN_WEIGHTS_FILE, std::ios::binary);
+    const std::vector<unsigned char> committed((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_EQ(encodeWeights(*builtIn), committed);
     int nonZero = 0;
     for (std::int16_t w : builtIn->compact())
         nonZero += w != 0;
