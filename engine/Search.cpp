@@ -7,7 +7,6 @@
 #include "engine/Evaluation.h"
 #include "engine/Levels.h"
 #include "engine/MidgameSearch.h"
-#include "engine/PatternEvaluation.h"
 #include "engine/RootSearch.h"
 
 #include <algorithm>
@@ -50,7 +49,6 @@ int unitsToDiscs(int units)
 Search::Search(std::size_t tableMegabytes, std::uint32_t seed)
     : m_table(tableMegabytes), m_random(seed != 0 ? seed : std::random_device{}())
 {
-    builtInWeights(); // decoded now rather than inside the first move's time
 }
 
 void Search::stop() { m_stopRequested.store(true, std::memory_order_relaxed); }
