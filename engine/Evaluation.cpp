@@ -4,6 +4,7 @@
 // late, what is owned for good (corners, stable discs) and who moves last take over.
 #include "engine/Evaluation.h"
 
+#include "engine/PatternEvaluation.h"
 #include "engine/Square.h"
 #include "engine/Stability.h"
 
@@ -35,6 +36,13 @@ int balance(const Position& p, Bits mask)
 } // namespace
 
 int evaluate(const Position& p)
+{
+    if (const PatternWeights* weights = threadEvaluationWeights())
+        return patternEvaluate(p, *weights);
+    return handTunedEvaluate(p);
+}
+
+int handTunedEvaluate(const Position& p)
 {
     const Bits empty = p.empty();
     const int empties = popCount(empty);

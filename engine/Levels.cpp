@@ -1,12 +1,15 @@
-// What each level plays like:
+// What each level plays like (with the learnt evaluation; how each was measured is in the README):
 //
-//   Level 1  Beginner. Looks one move and the reply ahead, plays any move within 6 discs of the best
-//            it sees, and counts the game out exactly only over the last 6 empty squares. 0.1 s.
+//   Level 1  Beginner. Looks one move and the reply ahead, plays any move within 12 discs of the
+//            best it sees, and counts the game out exactly only over the last 6 empty squares.
+//            0.1 s. Beats a random mover, loses most games to a 3-ply weighted-squares player.
 //   Level 2  Casual. Looks 4 moves ahead, still picks among moves within 2 discs of the best, and
 //            plays perfectly over the last 10 empty squares. 0.3 s.
-//   Level 3  Club player. Looks 6 moves ahead, always plays its best move, perfect over the last 14
-//            empty squares. 0.7 s.
-//   Level 4  Strong. Looks 10 moves ahead, perfect over the last 18 empty squares. 1.2 s.
+//   Level 3  Club player. Looks 5 moves ahead, always plays its best move, perfect over the last 12
+//            empty squares. 0.6 s.
+//   Level 4  Strong. Looks 8 moves ahead, perfect over the last 16 empty squares. 1 s. (Plies and
+//            exact squares short of level 5's usual reach, so that level 5 stays clearly the
+//            stronger.)
 //   Level 5  Strongest. Searches deeper and deeper for about 2 s a move and plays perfectly over the
 //            last 22 empty squares when the count finishes within those 2 s (from 20 it nearly
 //            always does).
@@ -21,10 +24,10 @@ namespace engine {
 namespace {
 
 constexpr LevelSettings Table[MaxLevel] = {
-    {2, 6, 0.1, 6},
+    {2, 6, 0.1, 12},
     {4, 10, 0.3, 2},
-    {6, 14, 0.7, 0},
-    {10, 18, 1.2, 0},
+    {5, 12, 0.6, 0},
+    {8, 16, 1.0, 0},
     {60, 22, 2.0, 0},
 };
 

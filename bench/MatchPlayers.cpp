@@ -1,0 +1,209 @@
+#include "bench/MatchPlayers.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace bench {
+namespace {
+
+using engine::Bits;
+using engine::Position;
+
+int anyMove(Bits moves, std::mt19937& random)
+{
+    for (int skip = std::uniform_int_distribution<int>(0, engine::popCount(moves) - 1)(random); skip > 0; --skip)
+        moves &= moves - 1;
+    return engine::firstSquare(moves);
+}
+
+class LevelPlayer : public MatchPlayer {
+public:
+    LevelPlayer(int level, std::uint32_t seed)
+        : MatchPlayer("level " + std::to_string(level)), m_level(level), m_search(16, seed)
+    {
+    }
+    void newGame() override { m_search.clear(); }
+    int move(const Position& p) override
+    {
+        const engine::SearchResult result = m_search.chooseMove(p, m_level);
+        m_lastExact = result.exact;
+        return result.move;
+    }
+    bool lastMoveExact() const override { return m_lastExact; }
+    int exactEmpties() const override { return engine::levelSettings(m_level).exactEmpties; }
+
+private:
+    int m_level;
+    engine::Search m_search;
+    bool m_lastExact = false;
+};
+
+class FixedPlayer : public MatchPlayer {
+public:
+    // `weights` nullptr: the hand-tuned evaluation.
+    FixedPlayer(const std::string& spec, int depth, int exact, std::unique_ptr<engine::PatternWeights> weights,
+                bool handTuned)
+        : MatchPlayer(spec), m_depth(depth), m_exact(exact), m_weights(std::move(weights)), m_handTuned(handTuned)
+    {
+    }
+    void newGame() override { m_search.newGame(); }
+    int move(const Position& p) override
+    {
+        const engine::ScopedEvaluation evaluation(m_handTuned ? nullptr
+                                                  : m_weights ? m_weights.get()
+                                                              : engine::builtInWeights());
+        m_lastExact = p.empties() <= m_exact; // no clock: the count always finishes
+        return m_search.chooseMove(p, m_depth, m_exact);
+    }
+    bool lastMoveExact() const override { return m_lastExact; }
+    int exactEmpties() const override { return m_exact; }
+
+private:
+    int m_depth, m_exact;
+    std::unique_ptr<engine::PatternWeights> m_weights; // other than the built-in ones
+    bool m_handTuned;
+    engine::FixedDepthSearch m_search;
+    bool m_lastExact = false;
+};
+
+class RandomPlayer : public MatchPlayer {
+public:
+    explicit RandomPlayer(std::uint32_t seed) : MatchPlayer("random"), m_random(seed) {}
+    int move(const Position& p) override { return p.moves() ? anyMove(p.moves(), m_random) : -1; }
+
+private:
+    std::mt19937 m_random;
+};
+
+// The weighted-squares player of beginners' books: corners good, the squares next to them bad.
+class SquaresPlayer : public MatchPlayer {
+public:
+    SquaresPlayer() : MatchPlayer("squares3") {}
+    int move(const Position& p) override
+    {
+        if (!p.moves())
+            return -1;
+        int best = -1, bestValue = -Win - 1;
+        for (Bits moves = p.moves(); moves; moves &= moves - 1) {
+            Position child = p;
+            engine::play(child, engine::firstSquare(moves));
+            const int v = -value(child, Depth - 1, -Win - 1, -bestValue);
+            if (v > bestValue) {
+                bestValue = v;
+                best = engine::firstSquare(moves);
+            }
+        }
+        return best;
+    }
+
+private:
+    static constexpr int Depth = 3;
+    static constexpr int Win = 100000;
+    static constexpr int Weights[64] = {
+        100, -20, 10, 5,  5,  10, -20, 100, //
+        -20, -50, -2, -2, -2, -2, -50, -20, //
+        10,  -2,  -1, -1, -1, -1, -2,  10,  //
+        5,   -2,  -1, -1, -1, -1, -2,  5,   //
+        5,   -2,  -1, -1, -1, -1, -2,  5,   //
+        10,  -2,  -1, -1, -1, -1, -2,  10,  //
+        -20, -50, -2, -2, -2, -2, -50, -20, //
+        100, -20, 10, 5,  5,  10, -20, 100,
+    };
+
+    static int score(Bits discs)
+    {
+        int sum = 0;
+        for (; discs; discs &= discs - 1)
+            sum += Weights[engine::firstSquare(discs)];
+        return sum;
+    }
+
+    int value(Position& p, int depth, int alpha, int beta)
+    {
+        const Bits moves = p.moves();
+        if (!moves) {
+            if (!engine::legalMoves(p.opponent, p.player))
+                return p.finalDiff() * 1000;
+            engine::pass(p);
+            const int v = -value(p, depth, -beta, -alpha);
+            engine::pass(p);
+            return v;
+        }
+        if (depth == 0)
+            return score(p.player) - score(p.opponent);
+        for (Bits m = moves; m; m &= m - 1) {
+            const int square = engine::firstSquare(m);
+            const Bits flipped = engine::play(p, square);
+            const int v = -value(p, depth - 1, -beta, -alpha);
+            engine::undo(p, square, flipped);
+            if (v > alpha) {
+                alpha = v;
+                if (alpha >= beta)
+                    break;
+            }
+        }
+        return alpha;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<MatchPlayer> makePlayer(const std::string& spec, std::uint32_t seed)
+{
+    if (spec == "random")
+        return std::make_unique<RandomPlayer>(seed);
+    if (spec == "squares3")
+        return std::make_unique<SquaresPlayer>();
+    int depth = 0, exact = 0, end = 0;
+    if (std::sscanf(spec.c_str(), "fixed:%d:%d%n", &depth, &exact, &end) == 2 && depth >= 1 && depth <= 30 &&
+        exact >= 0 && exact <= 30) {
+        const std::string rest = spec.substr(std::size_t(end));
+        if (rest.empty() || rest == ":hand")
+            return std::make_unique<FixedPlayer>(spec, depth, exact, nullptr, !rest.empty());
+        if (rest.compare(0, 1, ":") == 0) {
+            auto weights = std::make_unique<engine::PatternWeights>();
+            std::string error;
+            std::ifstream file(rest.substr(1), std::ios::binary);
+            const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), {});
+            if (!file || !engine::decodeWeights(bytes.data(), bytes.size(), *weights, error)) {
+                std::fprintf(stderr, "%s: %s\n", rest.substr(1).c_str(), file ? error.c_str() : "cannot read");
+                return nullptr;
+            }
+            return std::make_unique<FixedPlayer>(spec, depth, exact, std::move(weights), false);
+        }
+    }
+    if (spec.size() == 1 && spec[0] >= '1' && spec[0] <= '5')
+        return std::make_unique<LevelPlayer>(spec[0] - '0', seed);
+    std::fprintf(stderr, "unknown player \"%s\" (1-5, fixed:D:E[:hand], random, squares3)\n", spec.c_str());
+    return nullptr;
+}
+
+std::vector<Opening> randomOpenings(int count, int plies, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::vector<Opening> openings;
+    for (int tries = 0; int(openings.size()) < count; ++tries) {
+        Opening o;
+        o.position = Position::start();
+        for (int i = 0; i < plies && !o.position.isOver(); ++i) {
+            const int square = o.position.moves() ? anyMove(o.position.moves(), random) : -1;
+            if (square >= 0)
+                engine::play(o.position, square);
+            else
+                engine::pass(o.position);
+            o.moves.push_back(square);
+            o.blackToMove = !o.blackToMove;
+        }
+        // Distinct while there are enough of them.
+        const bool seen = std::any_of(openings.begin(), openings.end(),
+                                      [&](const Opening& other) { return other.position == o.position; });
+        if (!seen || tries > 100 * count)
+            openings.push_back(o);
+    }
+    return openings;
+}
+
+} // namespace bench

@@ -1,0 +1,127 @@
+// Before the exact part, every position of a game gets the value of the first position solved
+// exactly (from its own side to move's point of view): that is the result the game would reach
+// with perfect play from there. From then on each position is solved on its own, and the game goes
+// on with the solver's best move or, sometimes, a random one, so the ending positions are not all
+// perfect ones either: a search meets bad positions too.
+#include "tools/training/SelfPlay.h"
+
+#include "engine/FixedDepthSearch.h"
+#include "engine/PatternEvaluation.h"
+#include "engine/Score.h"
+
+#include <algorithm>
+#include <atomic>
+#include <random>
+#include <thread>
+
+namespace training {
+namespace {
+
+using engine::Bits;
+using engine::Position;
+
+int randomMove(Bits moves, std::mt19937& random)
+{
+    for (int skip = std::uniform_int_distribution<int>(0, engine::popCount(moves) - 1)(random); skip > 0; --skip)
+        moves &= moves - 1;
+    return engine::firstSquare(moves);
+}
+
+std::uint32_t gameSeed(std::uint32_t seed, int game)
+{
+    std::seed_seq sequence{seed, std::uint32_t(game), 0x5eedu};
+    std::uint32_t out;
+    sequence.generate(&out, &out + 1);
+    return out;
+}
+
+std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, engine::FixedDepthSearch& player)
+{
+    std::mt19937 random(gameSeed(settings.seed, game));
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    player.newGame();
+    std::vector<Sample> samples;
+    std::vector<bool> blackToMove; // beside each sample
+    Position p = Position::start();
+    bool black = true;
+    int plies = 0;
+    const int openingPlies =
+        std::uniform_int_distribution<int>(settings.openingMinPlies, settings.openingMaxPlies)(random);
+    bool solved = false;
+    int solvedLastForBlack = 0; // the last exact value, the next one's guess
+    while (!p.isOver()) {
+        const Bits moves = p.moves();
+        int move = -1;
+        if (p.empties() <= settings.exactEmpties) {
+            int guess = 0;
+            if (solved) {
+                guess = black ? solvedLastForBlack : -solvedLastForBlack;
+            } else if (moves) {
+                guess = player.midgame(p, settings.depth).value / engine::UnitsPerDisc;
+            }
+            const engine::FixedOutcome result = player.exact(p, guess);
+            const int forBlack = black ? result.value : -result.value;
+            solvedLastForBlack = forBlack;
+            if (!solved) {
+                solved = true;
+                for (std::size_t i = 0; i < samples.size(); ++i)
+                    samples[i].label = std::int8_t(blackToMove[i] ? forBlack : -forBlack);
+            }
+            samples.push_back({p, std::int8_t(result.value), game});
+            blackToMove.push_back(black);
+            if (moves)
+                move = chance(random) < settings.endgameNoise ? randomMove(moves, random) : result.move;
+        } else {
+            samples.push_back({p, 0, game});
+            blackToMove.push_back(black);
+            if (moves) {
+                move = plies < openingPlies || chance(random) < settings.midgameNoise
+                           ? randomMove(moves, random)
+                           : player.midgame(p, settings.depth).move;
+            }
+        }
+        if (move >= 0)
+            engine::play(p, move);
+        else
+            engine::pass(p);
+        black = !black;
+        ++plies;
+    }
+    if (!solved) {
+        // Over before the exact part began (a wipe-out): the final count labels every position.
+        const int forBlack = black ? p.finalDiff() : -p.finalDiff();
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            samples[i].label = std::int8_t(blackToMove[i] ? forBlack : -forBlack);
+    }
+    return samples;
+}
+
+} // namespace
+
+std::vector<Sample> selfPlay(const SelfPlaySettings& settings, const engine::PatternWeights* weights,
+                             void (*progress)(int finished, int total))
+{
+    std::vector<std::vector<Sample>> games(settings.games);
+    std::atomic<int> next{0}, finished{0};
+    auto work = [&] {
+        engine::ScopedEvaluation evaluation(weights);
+        engine::FixedDepthSearch player;
+        for (int game = next++; game < settings.games; game = next++) {
+            games[game] = playGame(settings, game, player);
+            if (progress)
+                progress(++finished, settings.games);
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int t = 1; t < settings.threads; ++t)
+        workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers)
+        worker.join();
+    std::vector<Sample> all;
+    for (const std::vector<Sample>& samples : games)
+        all.insert(all.end(), samples.begin(), samples.end());
+    return all;
+}
+
+} // namespace training
