@@ -44,9 +44,9 @@ private:
 class FixedPlayer : public MatchPlayer {
 public:
     // `weights` nullptr: the hand-tuned evaluation.
-    FixedPlayer(const std::string& spec, int depth, int exact, std::unique_ptr<engine::PatternWeights> weights,
+    FixedPlayer(const std::string& playerText, int depth, int exact, std::unique_ptr<engine::PatternWeights> weights,
                 bool handTuned)
-        : MatchPlayer(spec), m_depth(depth), m_exact(exact), m_weights(std::move(weights)), m_handTuned(handTuned)
+        : MatchPlayer(playerText), m_depth(depth), m_exact(exact), m_weights(std::move(weights)), m_handTuned(handTuned)
     {
     }
     void newGame() override { m_search.newGame(); }
@@ -151,18 +151,18 @@ private:
 
 } // namespace
 
-std::unique_ptr<MatchPlayer> makePlayer(const std::string& spec, std::uint32_t seed)
+std::unique_ptr<MatchPlayer> makePlayer(const std::string& playerText, std::uint32_t seed)
 {
-    if (spec == "random")
+    if (playerText == "random")
         return std::make_unique<RandomPlayer>(seed);
-    if (spec == "squares3")
+    if (playerText == "squares3")
         return std::make_unique<SquaresPlayer>();
     int depth = 0, exact = 0, end = 0;
-    if (std::sscanf(spec.c_str(), "fixed:%d:%d%n", &depth, &exact, &end) == 2 && depth >= 1 && depth <= 30 &&
+    if (std::sscanf(playerText.c_str(), "fixed:%d:%d%n", &depth, &exact, &end) == 2 && depth >= 1 && depth <= 30 &&
         exact >= 0 && exact <= 30) {
-        const std::string rest = spec.substr(std::size_t(end));
+        const std::string rest = playerText.substr(std::size_t(end));
         if (rest.empty() || rest == ":hand")
-            return std::make_unique<FixedPlayer>(spec, depth, exact, nullptr, !rest.empty());
+            return std::make_unique<FixedPlayer>(playerText, depth, exact, nullptr, !rest.empty());
         if (rest.compare(0, 1, ":") == 0) {
             auto weights = std::make_unique<engine::PatternWeights>();
             std::string error;
@@ -172,12 +172,12 @@ std::unique_ptr<MatchPlayer> makePlayer(const std::string& spec, std::uint32_t s
                 std::fprintf(stderr, "%s: %s\n", rest.substr(1).c_str(), file ? error.c_str() : "cannot read");
                 return nullptr;
             }
-            return std::make_unique<FixedPlayer>(spec, depth, exact, std::move(weights), false);
+            return std::make_unique<FixedPlayer>(playerText, depth, exact, std::move(weights), false);
         }
     }
-    if (spec.size() == 1 && spec[0] >= '1' && spec[0] <= '5')
-        return std::make_unique<LevelPlayer>(spec[0] - '0', seed);
-    std::fprintf(stderr, "unknown player \"%s\" (1-5, fixed:D:E[:hand], random, squares3)\n", spec.c_str());
+    if (playerText.size() == 1 && playerText[0] >= '1' && playerText[0] <= '5')
+        return std::make_unique<LevelPlayer>(playerText[0] - '0', seed);
+    std::fprintf(stderr, "unknown player \"%s\" (1-5, fixed:D:E[:hand], random, squares3)\n", playerText.c_str());
     return nullptr;
 }
 

@@ -39,8 +39,8 @@ private:
     std::string m_name;
 };
 
-// nullptr (and a line on stderr) when `spec` names no player.
-std::unique_ptr<MatchPlayer> makePlayer(const std::string& spec, std::uint32_t seed);
+// nullptr (and a line on stderr) when `playerText` names no player.
+std::unique_ptr<MatchPlayer> makePlayer(const std::string& playerText, std::uint32_t seed);
 
 struct Opening {
     engine::Position position;
