@@ -1,6 +1,7 @@
 #pragma once
 // The exact solver: the final disc difference under perfect play, searched to the end of the game.
 #include "engine/LastSquares.h"
+#include "engine/MidgameSearch.h"
 #include "engine/MoveOrdering.h"
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
@@ -9,7 +10,7 @@ namespace engine {
 
 class EndgameSolver {
 public:
-    explicit EndgameSolver(SearchContext& context) : m_context(context), m_last(context) {}
+    explicit EndgameSolver(SearchContext& context) : m_context(context), m_last(context), m_midgame(context) {}
 
     // The final disc difference (empty squares to the winner) for the side to move within the
     // window (alpha, beta), in discs; fail-soft. Leaves `position` as it found it. Meaningless
@@ -23,6 +24,7 @@ private:
 
     SearchContext& m_context;
     LastSquares m_last;
+    MidgameSearch m_midgame; // orders the moves far from the end
 };
 
 } // namespace engine

@@ -37,40 +37,47 @@ Bits oddQuadrants(Bits empty)
            (Quadrants[2] & (0 - ((x >> 32) & 1))) | (Quadrants[3] & (0 - ((x >> 36) & 1)));
 }
 
+int orderingKey(const Position& position, int square, Bits flips, const Ordering& ordering)
+{
+    if (square == ordering.first)
+        return -1000000;
+    const Bits placed = bitOf(square);
+    int key = squareKind(placed) + ((ordering.favoured & placed) ? -2 : 0);
+    if (ordering.byReplies) {
+        const Bits mine = position.player | flips | placed;
+        const Bits replies = legalMoves(position.opponent & ~flips, mine);
+        key += RepliesWeight * popCount(replies) + CornerRepliesWeight * popCount(replies & Corners) +
+               PotentialRepliesWeight * popCount(neighbours(mine) & ~(mine | position.opponent));
+    }
+    return key;
+}
+
+void insertByKey(MoveList& out, int keys[], int square, Bits flips, int key)
+{
+    // Insertion: the lists are short. A full list (a made-up position) drops its last move.
+    int i = out.count;
+    if (i < MaxLegalMoves)
+        ++out.count;
+    else if (keys[--i] <= key)
+        return;
+    for (; i > 0 && keys[i - 1] > key; --i) {
+        keys[i] = keys[i - 1];
+        out.squares[i] = out.squares[i - 1];
+        out.flips[i] = out.flips[i - 1];
+    }
+    keys[i] = key;
+    out.squares[i] = square;
+    out.flips[i] = flips;
+}
+
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out)
 {
     int keys[MaxLegalMoves];
     out.count = 0;
     for (; moves; moves &= moves - 1) {
         const int square = firstSquare(moves);
-        const Bits placed = bitOf(square);
         const Bits flips = flipsOf(position.player, position.opponent, square);
-        int key;
-        if (square == ordering.first) {
-            key = -1000;
-        } else {
-            key = squareKind(placed) + ((ordering.favoured & placed) ? -2 : 0);
-            if (ordering.byReplies) {
-                const Bits mine = position.player | flips | placed;
-                const Bits replies = legalMoves(position.opponent & ~flips, mine);
-                key += RepliesWeight * popCount(replies) + CornerRepliesWeight * popCount(replies & Corners) +
-                       PotentialRepliesWeight * popCount(neighbours(mine) & ~(mine | position.opponent));
-            }
-        }
-        // Insertion: the lists are short. A full list (a made-up position) drops its last move.
-        int i = out.count;
-        if (i < MaxLegalMoves)
-            ++out.count;
-        else if (keys[--i] <= key)
-            continue;
-        for (; i > 0 && keys[i - 1] > key; --i) {
-            keys[i] = keys[i - 1];
-            out.squares[i] = out.squares[i - 1];
-            out.flips[i] = out.flips[i - 1];
-        }
-        keys[i] = key;
-        out.squares[i] = square;
-        out.flips[i] = flips;
+        insertByKey(out, keys, square, flips, orderingKey(position, square, flips, ordering));
     }
 }
 

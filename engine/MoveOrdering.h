@@ -27,6 +27,35 @@ struct Ordering {
 // squares beside them, X- and C-squares last among equals.
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out);
 
+// orderMoves() with `extraKey(child)` added to each move's key (lower is tried first), where `child`
+// is the position after the move. For a shallow search's verdict on each move far from the end.
+template <class ExtraKey>
+void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out, ExtraKey extraKey);
+
+// The key orderMoves() gives a legal move of `position` that flips `flips`.
+int orderingKey(const Position& position, int square, Bits flips, const Ordering& ordering);
+// Inserts a move by its key into a list kept sorted by `keys`; a full list keeps its lowest keys.
+void insertByKey(MoveList& out, int keys[], int square, Bits flips, int key);
+
+template <class ExtraKey>
+void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out, ExtraKey extraKey)
+{
+    int keys[MaxLegalMoves];
+    out.count = 0;
+    Position child = position;
+    for (; moves; moves &= moves - 1) {
+        const int square = firstSquare(moves);
+        const Bits flips = flipsOf(position.player, position.opponent, square);
+        int key = orderingKey(position, square, flips, ordering);
+        if (square != ordering.first) {
+            playFlips(child, square, flips);
+            key += extraKey(child);
+            undo(child, square, flips);
+        }
+        insertByKey(out, keys, square, flips, key);
+    }
+}
+
 // Squares in quadrants (4 x 4 corners of the board) holding an odd number of empty squares:
 // moving there first tends to keep the last move of each region.
 Bits oddQuadrants(Bits empty);
