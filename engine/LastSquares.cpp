@@ -3,6 +3,7 @@
 #include "engine/MoveOrdering.h"
 #include "engine/Score.h"
 #include "engine/Square.h"
+#include "engine/Stability.h"
 
 namespace engine {
 namespace {
@@ -37,6 +38,11 @@ static_assert((Corners | (EdgeSquares & ~Corners & ~CSquares) | (~EdgeSquares & 
                   ~Bits{0},
               "every square has a kind");
 
+// From this many empty squares on, the opponent's stable discs may end the search early. (On FFO
+// #40-#44, from 4 squares: 134 million nodes instead of 157; from 3: 131 million but no faster;
+// from 2: 116 million and 30% slower.)
+constexpr int StabilityMinEmpties = 4;
+
 } // namespace
 
 int LastSquares::value(Position& p, int alpha, int beta)
@@ -54,6 +60,9 @@ int LastSquares::search(Position& p, int alpha, int beta, int empties, bool pass
     if (empties == 0)
         return p.finalDiff();
 
+    int bound;
+    if (empties >= StabilityMinEmpties && stabilityCutoff(p, alpha, bound))
+        return bound;
     const Bits odd = empties > 2 ? oddQuadrants(empty) : 0;
     int best = -DiscLimit;
     for (const Bits parity : {odd, ~odd}) {

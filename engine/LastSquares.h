@@ -5,8 +5,9 @@
 // The empty squares are tried straight from the board's empty mask: first those in quadrants
 // holding an odd number of empty squares (playing there tends to keep the last move of the region),
 // within that corners first and the squares beside empty corners last; a square with no opponent
-// disc beside it is skipped before its flips are computed. With one empty square left, the result
-// is counted from the flips of the last move, without playing it.
+// disc beside it is skipped before its flips are computed. With 4 or more empty squares, the
+// opponent's stable discs may show that the search cannot reach alpha. With one empty square left,
+// the result is counted from the flips of the last move, without playing it.
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
 
