@@ -1,5 +1,7 @@
 #include "bench/MatchPlayers.h"
 
+#include "engine/RandomSquare.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -11,13 +13,6 @@ namespace {
 
 using engine::Bits;
 using engine::Position;
-
-int anyMove(Bits moves, std::mt19937& random)
-{
-    for (int skip = std::uniform_int_distribution<int>(0, engine::popCount(moves) - 1)(random); skip > 0; --skip)
-        moves &= moves - 1;
-    return engine::firstSquare(moves);
-}
 
 class LevelPlayer : public MatchPlayer {
 public:
@@ -72,7 +67,7 @@ private:
 class RandomPlayer : public MatchPlayer {
 public:
     explicit RandomPlayer(std::uint32_t seed) : MatchPlayer("random"), m_random(seed) {}
-    int move(const Position& p) override { return p.moves() ? anyMove(p.moves(), m_random) : -1; }
+    int move(const Position& p) override { return p.moves() ? engine::randomSquare(p.moves(), m_random) : -1; }
 
 private:
     std::mt19937 m_random;
@@ -189,7 +184,7 @@ std::vector<Opening> randomOpenings(int count, int plies, std::uint32_t seed)
         Opening o;
         o.position = Position::start();
         for (int i = 0; i < plies && !o.position.isOver(); ++i) {
-            const int square = o.position.moves() ? anyMove(o.position.moves(), random) : -1;
+            const int square = o.position.moves() ? engine::randomSquare(o.position.moves(), random) : -1;
             if (square >= 0)
                 engine::play(o.position, square);
             else

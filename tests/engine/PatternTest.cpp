@@ -37,7 +37,7 @@ std::vector<Position> positionsOfRandomGames(int games, std::uint32_t seed)
         while (!p.isOver()) {
             positions.push_back(p);
             if (p.moves())
-                play(p, randomplay::anyMove(p.moves(), random));
+                play(p, engine::randomSquare(p.moves(), random));
             else
                 pass(p);
         }

@@ -1,19 +1,11 @@
 #pragma once
 // Positions reached by random legal play from the start, for tests that need many varied positions.
 #include "engine/Position.h"
+#include "engine/RandomSquare.h"
 
 #include <random>
 
 namespace randomplay {
-
-// A random legal move of the side to move, which must have one.
-inline int anyMove(engine::Bits moves, std::mt19937& random)
-{
-    int skip = std::uniform_int_distribution<int>(0, engine::popCount(moves) - 1)(random);
-    for (; skip > 0; --skip)
-        moves &= moves - 1;
-    return engine::firstSquare(moves);
-}
 
 // Plays random moves (passing when forced) until `empties` squares are left or the game is over.
 // `blackToMove` tells who is to move in the result.
@@ -23,7 +15,7 @@ inline engine::Position playDownTo(int empties, std::mt19937& random, bool* blac
     bool black = true;
     while (p.empties() > empties && !p.isOver()) {
         if (p.moves())
-            engine::play(p, anyMove(p.moves(), random));
+            engine::play(p, engine::randomSquare(p.moves(), random));
         else
             engine::pass(p);
         black = !black;

@@ -54,7 +54,7 @@ TEST(Stability, StableDiscsNeverFlipInRandomContinuations)
             bool sameSides = true; // p.player is start.player's colour
             while (!p.isOver()) {
                 if (p.moves())
-                    play(p, randomplay::anyMove(p.moves(), random));
+                    play(p, engine::randomSquare(p.moves(), random));
                 else
                     pass(p);
                 sameSides = !sameSides;

@@ -7,6 +7,7 @@
 
 #include "engine/FixedDepthSearch.h"
 #include "engine/PatternEvaluation.h"
+#include "engine/RandomSquare.h"
 #include "engine/Score.h"
 
 #include <algorithm>
@@ -19,13 +20,6 @@ namespace {
 
 using engine::Bits;
 using engine::Position;
-
-int randomMove(Bits moves, std::mt19937& random)
-{
-    for (int skip = std::uniform_int_distribution<int>(0, engine::popCount(moves) - 1)(random); skip > 0; --skip)
-        moves &= moves - 1;
-    return engine::firstSquare(moves);
-}
 
 std::uint32_t gameSeed(std::uint32_t seed, int game)
 {
@@ -70,13 +64,13 @@ std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, engine:
             samples.push_back({p, std::int8_t(result.value), game});
             blackToMove.push_back(black);
             if (moves)
-                move = chance(random) < settings.endgameNoise ? randomMove(moves, random) : result.move;
+                move = chance(random) < settings.endgameNoise ? engine::randomSquare(moves, random) : result.move;
         } else {
             samples.push_back({p, 0, game});
             blackToMove.push_back(black);
             if (moves) {
                 move = plies < openingPlies || chance(random) < settings.midgameNoise
-                           ? randomMove(moves, random)
+                           ? engine::randomSquare(moves, random)
                            : player.midgame(p, settings.depth).move;
             }
         }
