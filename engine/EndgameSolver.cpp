@@ -80,6 +80,12 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
 
     MoveList list;
     orderMoves(p, moves, Ordering{tableMove, true, oddQuadrants(p.empty())}, list);
+    // The children that will look in the table have their buckets asked for all at once, so that
+    // the loads from memory overlap instead of each stalling its own look-up.
+    if (p.empties() > LastSquares::MaxEmpties + 1) {
+        for (int i = 0; i < list.count; ++i)
+            m_context.table.prefetch(Position{p.opponent & ~list.flips[i], p.player | list.flips[i] | bitOf(list.squares[i])});
+    }
     if (p.empties() >= ChildProbeMinEmpties) {
         // A child already proved at or below -beta refutes this position without a search.
         for (int i = 0; i < list.count; ++i) {
