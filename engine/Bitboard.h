@@ -83,6 +83,71 @@ inline Bits flipsOf(Bits player, Bits opponent, int square)
     return flips;
 }
 
+namespace lines {
+
+// A line through a square (its rank, file, or one of its two diagonals) read as one byte: the bits of
+// `discs & mask` times `multiplier` land, without carries, in the top byte, bit k for the k-th square
+// of the line (by file; by rank for a file). `at` is the square's own bit in that byte.
+struct Line {
+    Bits mask;
+    Bits multiplier;
+    int at;
+};
+struct Table {
+    Line of[64][4];
+    // Discs flipped along one line of 8 by a move at `at` when `mine` (one byte, bit `at` clear) are
+    // the mover's and every other square of the line is the other side's.
+    std::uint8_t flipped[8][256];
+};
+
+constexpr Table make()
+{
+    Table t{};
+    for (int square = 0; square < 64; ++square) {
+        const int file = square % 8, rank = square / 8;
+        Bits diagonal = 0, antiDiagonal = 0;
+        for (int f = 0; f < 8; ++f) {
+            if (rank + f - file >= 0 && rank + f - file < 8)
+                diagonal |= Bits{1} << ((rank + f - file) * 8 + f);
+            if (rank - f + file >= 0 && rank - f + file < 8)
+                antiDiagonal |= Bits{1} << ((rank - f + file) * 8 + f);
+        }
+        t.of[square][0] = {0xffULL << (8 * rank), 0x0101010101010101ULL, file};
+        t.of[square][1] = {0x0101010101010101ULL << file, 0x0102040810204080ULL >> file, rank};
+        t.of[square][2] = {diagonal, 0x0101010101010101ULL, file};
+        t.of[square][3] = {antiDiagonal, 0x0101010101010101ULL, file};
+    }
+    for (int at = 0; at < 8; ++at) {
+        for (int mine = 0; mine < 256; ++mine) {
+            int count = 0;
+            for (int step = -1; step <= 1; step += 2) {
+                int i = at + step;
+                while (i >= 0 && i < 8 && !(mine & (1 << i)))
+                    i += step;
+                if (i >= 0 && i < 8)
+                    count += (i - at) * step - 1;
+            }
+            t.flipped[at][mine] = static_cast<std::uint8_t>(count);
+        }
+    }
+    return t;
+}
+
+inline constexpr Table Lines = make();
+
+} // namespace lines
+
+// How many discs `player` flips by playing `square` when every other square of the board is taken
+// (by the other side where not by `player`): counted line by line from tables, never played.
+inline int lastFlipCount(Bits player, int square)
+{
+    const lines::Line* line = lines::Lines.of[square];
+    int count = 0;
+    for (int d = 0; d < 4; ++d)
+        count += lines::Lines.flipped[line[d].at][((player & line[d].mask) * line[d].multiplier) >> 56];
+    return count;
+}
+
 // Squares outside `discs` that touch at least one of them (in any of the eight directions).
 Bits neighbours(Bits discs);
 
