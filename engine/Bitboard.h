@@ -46,9 +46,9 @@ inline unsigned byteOf(Bits discs, const Line& line)
     return static_cast<unsigned>(((discs & line.mask) * line.multiplier) >> 56);
 }
 
-// Per position `at` in a line of eight and byte of discs (bit `at` clear):
 struct Table {
     Line of[64][4]; // each square's rank, file, diagonal and anti-diagonal
+    // The rest go by the square's position `at` in a line of eight and a byte of discs (bit `at` clear).
     // Of the other side's discs: the squares just past the run of them on either side of `at`, where
     // a disc of the mover would close it (none where the run is empty or reaches the line's end).
     std::uint8_t outflank[8][256];
@@ -120,7 +120,9 @@ inline Bits flipsOf(Bits player, Bits opponent, int square)
     const lines::Table& t = lines::Lines;
     const lines::Line* line = t.of[square];
     const int file = square % 8, shift = square & ~7; // the rank's first square
-    const auto flipped = [&t](int at, unsigned theirs, unsigned mine) { return t.flipped[at][t.outflank[at][theirs] & mine]; };
+    const auto flipped = [&t](int at, unsigned theirs, unsigned mine) {
+        return t.flipped[at][t.outflank[at][theirs] & mine];
+    };
     Bits flips = Bits{flipped(file, (opponent >> shift) & 0xff, (player >> shift) & 0xff)} << shift;
     flips |= t.fileOf[flipped(line[1].at, lines::byteOf(opponent, line[1]), lines::byteOf(player, line[1]))] << file;
     for (int d = 2; d < 4; ++d) {

@@ -83,8 +83,10 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
     // The children that will look in the table have their buckets asked for all at once, so that
     // the loads from memory overlap instead of each stalling its own look-up.
     if (p.empties() > LastSquares::MaxEmpties + 1) {
-        for (int i = 0; i < list.count; ++i)
-            m_context.table.prefetch(Position{p.opponent & ~list.flips[i], p.player | list.flips[i] | bitOf(list.squares[i])});
+        for (int i = 0; i < list.count; ++i) {
+            const Bits flips = list.flips[i];
+            m_context.table.prefetch(Position{p.opponent & ~flips, p.player | flips | bitOf(list.squares[i])});
+        }
     }
     if (p.empties() >= ChildProbeMinEmpties) {
         // A child already proved at or below -beta refutes this position without a search.

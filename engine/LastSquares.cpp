@@ -4,6 +4,7 @@
 #include "engine/Square.h"
 
 #include <array>
+#include <cassert>
 
 namespace engine {
 namespace {
@@ -109,7 +110,8 @@ int solve(SearchContext& context, Position& p, int alpha, int beta, const Square
             if constexpr (N == 2)
                 v = -lastSquare(context, p, squares[1 - i]);
             else
-                v = -solve<N - 1>(context, p, -beta, -alpha, without(squares, i), parity ^ QuadrantBit.of[square], false);
+                v = -solve<N - 1>(context, p, -beta, -alpha, without(squares, i), parity ^ QuadrantBit.of[square],
+                                  false);
             undo(p, square, flips);
             if (v > best) {
                 best = v;
@@ -154,6 +156,7 @@ int LastSquares::value(Position& p, int alpha, int beta)
             parity ^= QuadrantBit.of[listed[n - 1]];
         }
     }
+    assert(n <= MaxEmpties);
     switch (n) {
     case 0:
         m_context.abortAtNode();

@@ -61,6 +61,8 @@ private:
         Bits h = position.player * 0x9e3779b97f4a7c15ULL;
         h ^= (position.opponent + (h >> 29)) * 0xbf58476d1ce4e5b9ULL;
         h ^= h >> 31;
+        // Bit 0 stays out, as it did when buckets were pairs of entries: the same buckets keep the
+        // same searches (and node counts).
         return static_cast<std::size_t>(h >> 1) & (m_buckets.size() - 1);
     }
 

@@ -65,7 +65,9 @@ TEST(EngineFlips, LastSquareCountsMatchTheFlipsOnEveryFullBoard)
     // runs), edges and corners included, for both sides.
     std::mt19937_64 random(63);
     for (int board = 0; board < 600; ++board) {
-        const Bits discs = board % 3 == 0 ? random() : board % 3 == 1 ? random() & random() & random() : random() | random();
+        const Bits discs = board % 3 == 0   ? random()
+                           : board % 3 == 1 ? random() & random() & random()
+                                            : random() | random();
         for (int square = 0; square < 64; ++square) {
             const Bits player = discs & ~bitOf(square);
             const Bits opponent = ~discs & ~bitOf(square);
