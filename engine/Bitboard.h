@@ -108,6 +108,12 @@ constexpr Table make()
 
 inline constexpr Table Lines = make();
 
+// The mover's flips in one line, as a byte, from both sides' bytes of that line.
+inline unsigned flippedOn(int at, unsigned theirs, unsigned mine)
+{
+    return Lines.flipped[at][Lines.outflank[at][theirs] & mine];
+}
+
 } // namespace lines
 
 // Opponent discs that `player` flips by playing `square`; 0 when the square is occupied or the
@@ -117,16 +123,14 @@ inline Bits flipsOf(Bits player, Bits opponent, int square)
 {
     if ((player | opponent) & bitOf(square))
         return 0;
-    const lines::Table& t = lines::Lines;
-    const lines::Line* line = t.of[square];
+    using lines::byteOf;
+    using lines::flippedOn;
+    const lines::Line* line = lines::Lines.of[square];
     const int file = square % 8, shift = square & ~7; // the rank's first square
-    const auto flipped = [&t](int at, unsigned theirs, unsigned mine) {
-        return t.flipped[at][t.outflank[at][theirs] & mine];
-    };
-    Bits flips = Bits{flipped(file, (opponent >> shift) & 0xff, (player >> shift) & 0xff)} << shift;
-    flips |= t.fileOf[flipped(line[1].at, lines::byteOf(opponent, line[1]), lines::byteOf(player, line[1]))] << file;
+    Bits flips = Bits{flippedOn(file, (opponent >> shift) & 0xff, (player >> shift) & 0xff)} << shift;
+    flips |= lines::Lines.fileOf[flippedOn(line[1].at, byteOf(opponent, line[1]), byteOf(player, line[1]))] << file;
     for (int d = 2; d < 4; ++d) {
-        const Bits byte = flipped(file, lines::byteOf(opponent, line[d]), lines::byteOf(player, line[d]));
+        const Bits byte = flippedOn(file, byteOf(opponent, line[d]), byteOf(player, line[d]));
         flips |= (byte * 0x0101010101010101ULL) & line[d].mask;
     }
     return flips;
