@@ -1,4 +1,4 @@
-// Moves and flips by shifting whole masks one square at a time in each of the eight directions.
+// Legal moves by shifting whole masks one square at a time in each of the eight directions.
 // A shift east or west would wrap a disc from one rank to the next, so sideways and diagonal
 // directions only let opponent discs off the a- and h-files take part in a run (a run never
 // reaches its closing disc across the board's side).

@@ -89,6 +89,15 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
     }
 
     const int empties = p.empties();
+    if (empties > LastSquares::MaxEmpties + 1) {
+        // The children that will look in the table have their buckets asked for all at once, so
+        // that the loads from memory overlap instead of each stalling its own look-up.
+        for (Bits left = moves; left; left &= left - 1) {
+            const int square = firstSquare(left);
+            const Bits flips = flipsOf(p.player, p.opponent, square);
+            m_context.table.prefetch(Position{p.opponent & ~flips, p.player | flips | bitOf(square)});
+        }
+    }
     if (empties >= ChildProbeMinEmpties) {
         // A child already proved at or below -beta refutes this position without a search (the
         // best such bound is returned). Asked before the moves are ordered, which may cost searches.

@@ -2,12 +2,13 @@
 // The exact value of a position with only a few empty squares left, without the table.
 //
 // So near the end a table look-up and a move list cost more than the search they would save.
-// The empty squares are tried straight from the board's empty mask: first those in quadrants
-// holding an odd number of empty squares (playing there tends to keep the last move of the region),
-// within that corners first and the squares beside empty corners last; a square with no opponent
-// disc beside it is skipped before its flips are computed. With 4 or more empty squares, the
-// opponent's stable discs may show that the search cannot reach alpha. With one empty square left,
-// the result is counted from the flips of the last move, without playing it.
+// The empty squares are listed once, corners first and the squares beside empty corners last, and
+// each position below tries them in that order, first those in quadrants holding an odd number of
+// empty squares (playing there tends to keep the last move of the region), then the others; a square
+// with no opponent disc beside it is skipped before its flips are computed. The search is written
+// once per number of empty squares, so that the compiler unrolls its loops. With 4 or more empty
+// squares, the opponent's stable discs may show that the search cannot reach alpha. With one empty
+// square left, the result is counted from the flips of the last move, without playing it.
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
 
@@ -27,9 +28,6 @@ public:
     int value(Position& position, int alpha, int beta);
 
 private:
-    int search(Position& p, int alpha, int beta, int empties, bool passed);
-    int lastSquare(const Position& p, int square);
-
     SearchContext& m_context;
 };
 

@@ -36,22 +36,4 @@ Bits play(Position& position, int square)
     return flipped;
 }
 
-void playFlips(Position& position, int square, Bits flipped)
-{
-    // Debug builds check that the move is legal and its flips are right (free in Release).
-    assert((position.player & position.opponent) == 0);
-    assert(flipped != 0 && flipped == flipsOf(position.player, position.opponent, square));
-    const Bits mover = position.player | flipped | bitOf(square);
-    position.player = position.opponent & ~flipped;
-    position.opponent = mover;
-}
-
-void undo(Position& position, int square, Bits flipped)
-{
-    assert((position.opponent & (flipped | bitOf(square))) == (flipped | bitOf(square)));
-    const Bits mover = position.opponent & ~(flipped | bitOf(square));
-    position.opponent = position.player | flipped;
-    position.player = mover;
-}
-
 } // namespace engine

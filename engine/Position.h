@@ -5,6 +5,8 @@
 // position down and back up again.
 #include "engine/Bitboard.h"
 
+#include <cassert>
+
 namespace engine {
 
 struct Position {
@@ -29,10 +31,24 @@ struct Position {
 // Plays `square` for the side to move, which then becomes the opponent; returns the flipped discs.
 // The move must be legal.
 Bits play(Position& position, int square);
-// play() when the flips are known already (from flipsOf).
-void playFlips(Position& position, int square, Bits flipped);
+// play() when the flips are known already (from flipsOf). Inline: the searches call it at every node.
+inline void playFlips(Position& position, int square, Bits flipped)
+{
+    // Debug builds check that the move is legal and its flips are right (free in Release).
+    assert((position.player & position.opponent) == 0);
+    assert(flipped != 0 && flipped == flipsOf(position.player, position.opponent, square));
+    const Bits mover = position.player | flipped | bitOf(square);
+    position.player = position.opponent & ~flipped;
+    position.opponent = mover;
+}
 // Takes back play(position, square) that flipped `flipped`.
-void undo(Position& position, int square, Bits flipped);
+inline void undo(Position& position, int square, Bits flipped)
+{
+    assert((position.opponent & (flipped | bitOf(square))) == (flipped | bitOf(square)));
+    const Bits mover = position.opponent & ~(flipped | bitOf(square));
+    position.opponent = position.player | flipped;
+    position.player = mover;
+}
 // The side to move passes: the sides swap.
 inline void pass(Position& position)
 {

@@ -9,32 +9,24 @@ namespace engine {
 
 TranspositionTable::TranspositionTable(std::size_t megabytes)
 {
-    const std::size_t wanted = std::max<std::size_t>(megabytes, 1) * 1024 * 1024 / sizeof(TableEntry);
-    std::size_t size = 2;
+    const std::size_t wanted = std::max<std::size_t>(megabytes, 1) * 1024 * 1024 / sizeof(TableBucket);
+    std::size_t size = 1;
     while (size * 2 <= wanted)
         size *= 2;
-    m_entries.resize(size);
+    m_buckets.resize(size);
 }
 
 TranspositionTable TranspositionTable::withBuckets(std::size_t buckets)
 {
     assert(buckets > 0 && (buckets & (buckets - 1)) == 0);
     TranspositionTable table(1);
-    table.m_entries.assign(2 * buckets, TableEntry{});
+    table.m_buckets.assign(buckets, TableBucket{});
     return table;
-}
-
-std::size_t TranspositionTable::bucketOf(const Position& position) const
-{
-    Bits h = position.player * 0x9e3779b97f4a7c15ULL;
-    h ^= (position.opponent + (h >> 29)) * 0xbf58476d1ce4e5b9ULL;
-    h ^= h >> 31;
-    return static_cast<std::size_t>(h) & (m_entries.size() - 2);
 }
 
 const TableEntry* TranspositionTable::find(const Position& position) const
 {
-    const TableEntry* bucket = &m_entries[bucketOf(position)];
+    const TableEntry* bucket = m_buckets[bucketOf(position)].entries;
     for (int i = 0; i < 2; ++i) {
         if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent) {
             assert(bucket[i].lower <= bucket[i].upper);
@@ -50,7 +42,7 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
     assert(move < 0 || ((position.player | position.opponent) & bitOf(move)) == 0);
     // An exact count's worth grows with the empty squares it covered, a midgame search's with its depth.
     const int work = depth == ExactDepth ? 64 - popCount(position.player | position.opponent) : depth;
-    TableEntry* bucket = &m_entries[bucketOf(position)];
+    TableEntry* bucket = m_buckets[bucketOf(position)].entries;
     TableEntry* slot = nullptr;
     for (int i = 0; i < 2 && !slot; ++i) {
         if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent)
@@ -90,7 +82,7 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
 
 void TranspositionTable::clear()
 {
-    std::fill(m_entries.begin(), m_entries.end(), TableEntry{});
+    std::fill(m_buckets.begin(), m_buckets.end(), TableBucket{});
     m_generation = 0;
 }
 

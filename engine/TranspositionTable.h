@@ -2,7 +2,9 @@
 // The transposition table: what earlier searches learnt about positions, in a fixed number of
 // entries allocated once.
 //
-// Entries come in buckets of two, found by a hash of the two masks; each entry keeps both masks,
+// Entries come in buckets of two, found by a hash of the two masks; a bucket fills one 64-byte cache
+// line (aligned to it), so that a look-up, which most often misses the caches in a large table,
+// waits for one line from memory instead of two. Each entry keeps both masks,
 // so a hit is always the very position (no false hits). Values are in evaluation units, as a
 // lower and an upper bound: lower == upper is an exact value, and lower <= upper always holds.
 // `depth` is how deep the search below was, ExactDepth for a result counted to the end of the game.
@@ -31,6 +33,11 @@ struct TableEntry {
     std::uint8_t work = 0; // what the entry cost: its depth, or its empty squares when exact
 };
 
+struct alignas(64) TableBucket {
+    TableEntry entries[2];
+};
+static_assert(sizeof(TableBucket) == 64, "a bucket is one cache line");
+
 class TranspositionTable {
 public:
     explicit TranspositionTable(std::size_t megabytes);
@@ -39,17 +46,27 @@ public:
 
     // The entry for `position`, or nullptr.
     const TableEntry* find(const Position& position) const;
+    // Starts loading the bucket of `position` into the caches, for a find() soon after.
+    void prefetch(const Position& position) const { __builtin_prefetch(&m_buckets[bucketOf(position)]); }
     // Records that the position's value searched `depth` deep with window (alpha, beta) was `value`.
     void store(const Position& position, int depth, int alpha, int beta, int value, int move);
     // A new search starts: older entries give way first.
     void nextGeneration() { ++m_generation; }
     void clear();
-    std::size_t entries() const { return m_entries.size(); }
+    std::size_t entries() const { return 2 * m_buckets.size(); }
 
 private:
-    std::size_t bucketOf(const Position& position) const;
+    std::size_t bucketOf(const Position& position) const
+    {
+        Bits h = position.player * 0x9e3779b97f4a7c15ULL;
+        h ^= (position.opponent + (h >> 29)) * 0xbf58476d1ce4e5b9ULL;
+        h ^= h >> 31;
+        // Bit 0 stays out, as it did when buckets were pairs of entries: the same buckets keep the
+        // same searches (and node counts).
+        return static_cast<std::size_t>(h >> 1) & (m_buckets.size() - 1);
+    }
 
-    std::vector<TableEntry> m_entries; // a power of two in size, buckets at even indices
+    std::vector<TableBucket> m_buckets; // a power of two in size
     std::uint8_t m_generation = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 
 using namespace engine;
 
@@ -54,6 +55,26 @@ TEST(EnginePlay, TakingBackRestoresEveryPositionOfRandomGames)
                 ASSERT_EQ(p, before);
             }
             play(p, engine::randomSquare(p.moves(), random));
+        }
+    }
+}
+
+TEST(EngineFlips, LastSquareCountsMatchTheFlipsOnEveryFullBoard)
+{
+    // Every square left empty on boards of random colours (mixed, then mostly one side's, for long
+    // runs), edges and corners included, for both sides.
+    std::mt19937_64 random(63);
+    for (int board = 0; board < 600; ++board) {
+        const Bits discs = board % 3 == 0   ? random()
+                           : board % 3 == 1 ? random() & random() & random()
+                                            : random() | random();
+        for (int square = 0; square < 64; ++square) {
+            const Bits player = discs & ~bitOf(square);
+            const Bits opponent = ~discs & ~bitOf(square);
+            ASSERT_EQ(lastFlipCount(player, square), popCount(flipsOf(player, opponent, square)))
+                << "square " << square << " discs " << std::hex << discs;
+            ASSERT_EQ(lastFlipCount(opponent, square), popCount(flipsOf(opponent, player, square)))
+                << "square " << square << " discs " << std::hex << discs;
         }
     }
 }
