@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstdint>
+#include <new>
 
 namespace engine {
 
@@ -13,14 +15,26 @@ TranspositionTable::TranspositionTable(std::size_t megabytes)
     std::size_t size = 1;
     while (size * 2 <= wanted)
         size *= 2;
-    m_buckets.resize(size);
+    allocate(size);
+}
+
+void TranspositionTable::allocate(std::size_t count)
+{
+    m_memory.reset(); // the old buckets go before the new ones are asked for
+    m_memory.reset(std::calloc(count + 1, sizeof(TableBucket)));
+    if (!m_memory)
+        throw std::bad_alloc();
+    const auto address = reinterpret_cast<std::uintptr_t>(m_memory.get());
+    const std::uintptr_t aligned = (address + alignof(TableBucket) - 1) & ~std::uintptr_t(alignof(TableBucket) - 1);
+    m_buckets = reinterpret_cast<TableBucket*>(aligned);
+    m_bucketCount = count;
 }
 
 TranspositionTable TranspositionTable::withBuckets(std::size_t buckets)
 {
     assert(buckets > 0 && (buckets & (buckets - 1)) == 0);
     TranspositionTable table(1);
-    table.m_buckets.assign(buckets, TableBucket{});
+    table.allocate(buckets);
     return table;
 }
 
@@ -28,7 +42,7 @@ const TableEntry* TranspositionTable::find(const Position& position) const
 {
     const TableEntry* bucket = m_buckets[bucketOf(position)].entries;
     for (int i = 0; i < 2; ++i) {
-        if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent) {
+        if (bucket[i].inUse() && bucket[i].player == position.player && bucket[i].opponent == position.opponent) {
             assert(bucket[i].lower <= bucket[i].upper);
             return &bucket[i];
         }
@@ -39,20 +53,21 @@ const TableEntry* TranspositionTable::find(const Position& position) const
 void TranspositionTable::store(const Position& position, int depth, int alpha, int beta, int value, int move)
 {
     assert(alpha < beta && depth >= 0 && depth <= ExactDepth && value > -Infinity && value < Infinity);
+    assert((position.player | position.opponent) != 0); // an empty board would read as an unused entry
     assert(move < 0 || ((position.player | position.opponent) & bitOf(move)) == 0);
     // An exact count's worth grows with the empty squares it covered, a midgame search's with its depth.
     const int work = depth == ExactDepth ? 64 - popCount(position.player | position.opponent) : depth;
     TableEntry* bucket = m_buckets[bucketOf(position)].entries;
     TableEntry* slot = nullptr;
     for (int i = 0; i < 2 && !slot; ++i) {
-        if (bucket[i].depth >= 0 && bucket[i].player == position.player && bucket[i].opponent == position.opponent)
+        if (bucket[i].inUse() && bucket[i].player == position.player && bucket[i].opponent == position.opponent)
             slot = &bucket[i];
     }
     const bool samePosition = slot != nullptr;
     if (!slot) {
-        const bool firstGivesWay = bucket[0].depth < 0 || bucket[0].generation != m_generation || bucket[0].work <= work;
+        const bool firstGivesWay = !bucket[0].inUse() || bucket[0].generation != m_generation || bucket[0].work <= work;
         slot = firstGivesWay ? &bucket[0] : &bucket[1];
-        if (firstGivesWay && bucket[0].depth >= 0)
+        if (firstGivesWay && bucket[0].inUse())
             bucket[1] = bucket[0]; // the displaced entry moves to the always-replaced slot
     }
 
@@ -82,7 +97,7 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
 
 void TranspositionTable::clear()
 {
-    std::fill(m_buckets.begin(), m_buckets.end(), TableBucket{});
+    allocate(m_bucketCount);
     m_generation = 0;
 }
 

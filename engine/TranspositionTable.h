@@ -12,11 +12,16 @@
 // count over the most empty squares; older searches' entries give way first), the second takes
 // whatever the first did not. (When every exact count weighed the same, the many counts near the
 // end pushed the few near the root out of the table.)
+//
+// The buckets are allocated zero-filled and the system hands out the zeroed memory as it is first
+// touched, so a large table costs nothing until searches use it (filling 64 MB took a quick solve
+// most of its time). An entry is in use when it holds a position: a position always has discs.
 #include "engine/Position.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 namespace engine {
 
@@ -27,10 +32,12 @@ struct TableEntry {
     Bits opponent = 0;
     std::int16_t lower = 0;
     std::int16_t upper = 0;
-    std::int8_t depth = -1; // -1: unused
+    std::int8_t depth = 0;
     std::int8_t move = -1;  // best move found, -1 none
     std::uint8_t generation = 0;
     std::uint8_t work = 0; // what the entry cost: its depth, or its empty squares when exact
+
+    bool inUse() const { return (player | opponent) != 0; }
 };
 
 struct alignas(64) TableBucket {
@@ -53,7 +60,7 @@ public:
     // A new search starts: older entries give way first.
     void nextGeneration() { ++m_generation; }
     void clear();
-    std::size_t entries() const { return 2 * m_buckets.size(); }
+    std::size_t entries() const { return 2 * m_bucketCount; }
 
 private:
     std::size_t bucketOf(const Position& position) const
@@ -63,10 +70,17 @@ private:
         h ^= h >> 31;
         // Bit 0 stays out, as it did when buckets were pairs of entries: the same buckets keep the
         // same searches (and node counts).
-        return static_cast<std::size_t>(h >> 1) & (m_buckets.size() - 1);
+        return static_cast<std::size_t>(h >> 1) & (m_bucketCount - 1);
     }
+    // Replaces the buckets by `count` zero-filled ones.
+    void allocate(std::size_t count);
 
-    std::vector<TableBucket> m_buckets; // a power of two in size
+    struct FreeMemory {
+        void operator()(void* memory) const { std::free(memory); }
+    };
+    std::unique_ptr<void, FreeMemory> m_memory; // from calloc: the buckets and a cache line to align them
+    TableBucket* m_buckets = nullptr;           // within m_memory, on a cache line's start
+    std::size_t m_bucketCount = 0;              // a power of two
     std::uint8_t m_generation = 0;
 };
 
