@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <new>
 
 namespace engine {
@@ -97,7 +98,9 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
 
 void TranspositionTable::clear()
 {
-    allocate(m_bucketCount);
+    // Filled in place: a table in use keeps its memory (handing it back and faulting it in again
+    // would cost the next search more than the fill).
+    std::memset(static_cast<void*>(m_buckets), 0, m_bucketCount * sizeof(TableBucket));
     m_generation = 0;
 }
 
