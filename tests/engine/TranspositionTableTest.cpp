@@ -48,7 +48,7 @@ TEST(TranspositionTable, ReplacesTheShallowestAndTheOldestFirst)
     };
     struct Step {
         const char* what;
-        int stored; // index into positions, -1: a new search starts
+        int stored; // index into positions, -1: a new search starts, -2: the table is cleared
         int depth;
         const char* kept; // one letter per position: which are found after the step
     };
@@ -59,11 +59,15 @@ TEST(TranspositionTable, ReplacesTheShallowestAndTheOldestFirst)
         {"a deeper one takes the first entry, the old first moves to the second", 3, 6, "10010"},
         {"a new search", -1, 0, "10010"},
         {"entries of older searches give way whatever their depth", 4, 1, "00011"},
+        {"cleared", -2, 0, "00000"},
+        {"in use again after a clear", 2, 2, "00100"},
     };
     TranspositionTable table = TranspositionTable::withBuckets(1);
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
-        if (step.stored < 0)
+        if (step.stored == -2)
+            table.clear();
+        else if (step.stored < 0)
             table.nextGeneration();
         else
             table.store(positions[step.stored], step.depth, -Infinity, Infinity, 8 * step.stored, -1);
