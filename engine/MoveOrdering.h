@@ -27,16 +27,13 @@ struct Ordering {
 // squares beside them, X- and C-squares last among equals.
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out);
 
-// orderMoves() with `extraKey(child)` added to each move's key (lower is tried first), where `child`
-// is the position after the move. For a shallow search's verdict on each move far from the end.
-template <class ExtraKey>
-void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out, ExtraKey extraKey);
-
 // The key orderMoves() gives a legal move of `position` that flips `flips`.
 int orderingKey(const Position& position, int square, Bits flips, const Ordering& ordering);
 // Inserts a move by its key into a list kept sorted by `keys`; a full list keeps its lowest keys.
 void insertByKey(MoveList& out, int keys[], int square, Bits flips, int key);
 
+// orderMoves() with `extraKey(child)` added to each move's key but the first's (lower is tried
+// first), where `child` is the position after the move: a shallow search's verdict far from the end.
 template <class ExtraKey>
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out, ExtraKey extraKey)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Stable discs: discs no later move can flip. The evaluation counts them; the exact solver uses the
-// opponent's to bound what the side to move can still reach.
+// Stable discs: discs no later move can flip. The evaluation counts the edges' ones; the exact
+// solver counts them all, to bound what the side to move can still reach.
 #include "engine/Position.h"
 #include "engine/Score.h"
 
@@ -10,18 +10,10 @@ namespace engine {
 // an edge, or lie on a full edge.
 Bits edgeStableDiscs(Bits discs, Bits occupied);
 
-} // namespace engine
-
-namespace engine {
-
 // Every disc of `discs` that can never be flipped: along each of its four lines it lies beside the
 // board's side or beside such a disc of its own colour, or the line is full. (A subset of the
 // truly stable discs, but a sound one.)
 Bits stableDiscs(Bits discs, Bits occupied);
-
-} // namespace engine
-
-namespace engine {
 
 // Whether the opponent's stable discs keep the side to move at or below `alpha` (in discs): if so,
 // `bound` is the most the side to move can still reach. Cheap when alpha is too low for that.
