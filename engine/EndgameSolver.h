@@ -17,6 +17,11 @@ public:
     // once the context has aborted.
     int value(Position& position, int alpha, int beta);
 
+    // With a margin above 0 the search is selective: far from the end, a null-window position whose
+    // shallow search lies `margin` discs beyond the window is taken to fail that way. Its results
+    // then order the moves of an exact search that follows; 0 makes the search exact again.
+    void setSelectiveMargin(int margin) { m_margin = margin; }
+
 private:
     auto childValue();
     int withTable(Position& p, int alpha, int beta);
@@ -25,6 +30,7 @@ private:
     SearchContext& m_context;
     LastSquares m_last;
     MidgameSearch m_midgame; // orders the moves far from the end
+    int m_margin = 0;
 };
 
 } // namespace engine

@@ -57,7 +57,7 @@ void TranspositionTable::store(const Position& position, int depth, int alpha, i
     assert((position.player | position.opponent) != 0); // an empty board would read as an unused entry
     assert(move < 0 || ((position.player | position.opponent) & bitOf(move)) == 0);
     // An exact count's worth grows with the empty squares it covered, a midgame search's with its depth.
-    const int work = depth == ExactDepth ? 64 - popCount(position.player | position.opponent) : depth;
+    const int work = depth >= SelectiveDepth ? 64 - popCount(position.player | position.opponent) : depth;
     TableEntry* bucket = m_buckets[bucketOf(position)].entries;
     TableEntry* slot = nullptr;
     for (int i = 0; i < 2 && !slot; ++i) {

@@ -7,7 +7,8 @@
 // waits for one line from memory instead of two. Each entry keeps both masks,
 // so a hit is always the very position (no false hits). Values are in evaluation units, as a
 // lower and an upper bound: lower == upper is an exact value, and lower <= upper always holds.
-// `depth` is how deep the search below was, ExactDepth for a result counted to the end of the game.
+// `depth` is how deep the search below was, ExactDepth for a result counted to the end of the game
+// (SelectiveDepth when a selective count's shallow searches cut some of it short).
 // Within a bucket, the first entry keeps the costliest result (the deepest search, or the exact
 // count over the most empty squares; older searches' entries give way first), the second takes
 // whatever the first did not. (When every exact count weighed the same, the many counts near the
@@ -26,6 +27,9 @@
 namespace engine {
 
 constexpr int ExactDepth = 127;
+// A result searched to the end of the game but with some moves judged by a shallow search: not
+// exact, yet closer than any midgame search.
+constexpr int SelectiveDepth = ExactDepth - 1;
 
 struct TableEntry {
     Bits player = 0;
@@ -35,7 +39,7 @@ struct TableEntry {
     std::int8_t depth = 0;
     std::int8_t move = -1;  // best move found, -1 none
     std::uint8_t generation = 0;
-    std::uint8_t work = 0; // what the entry cost: its depth, or its empty squares when exact
+    std::uint8_t work = 0; // what the entry cost: its depth, or its empty squares when counted
 
     bool inUse() const { return (player | opponent) != 0; }
 };

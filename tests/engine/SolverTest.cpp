@@ -1,4 +1,5 @@
 // The exact solver against a plain minimax, and on positions counted by hand.
+#include "engine/EndgameSolver.h"
 #include "engine/LastSquares.h"
 #include "engine/PositionText.h"
 #include "engine/Score.h"
@@ -127,6 +128,32 @@ TEST(Solver, AgreesWithMinimaxOnRandomEndings)
         EXPECT_TRUE(chosen.exact);
         EXPECT_EQ(chosen.score, expected);
     }
+}
+
+TEST(Solver, ASelectiveCountLeavesTheExactOneExact)
+{
+    // A narrow margin makes the selective count wrong somewhere; the exact count after it, on the
+    // same table, must not trust those results.
+    std::mt19937 random(77);
+    int selectiveWrong = 0;
+    for (int i = 0; i < 6; ++i) {
+        const Position start = randomplay::playDownTo(14, random);
+        if (start.isOver())
+            continue;
+        SCOPED_TRACE(positionText(start, true));
+        const std::atomic<bool> stop{false};
+        TranspositionTable fresh(1), shared(1);
+        SearchContext exactOnly(fresh, stop), both(shared, stop);
+        Position p = start;
+        const int expected = EndgameSolver(exactOnly).value(p, -DiscLimit, DiscLimit);
+        EndgameSolver solver(both);
+        solver.setSelectiveMargin(1);
+        selectiveWrong += solver.value(p, -DiscLimit, DiscLimit) != expected;
+        solver.setSelectiveMargin(0);
+        EXPECT_EQ(solver.value(p, -DiscLimit, DiscLimit), expected);
+        EXPECT_EQ(p, start);
+    }
+    EXPECT_GT(selectiveWrong, 0) << "the margin never misled the selective count: the test proves nothing";
 }
 
 TEST(Solver, FfoEndgameOfTwentyEmptySquares)
