@@ -31,12 +31,12 @@ constexpr double LastIterationStartShare = 0.5;
 constexpr int SolveGuessDepth = 8;
 // From this many empty squares on, the exact count is preceded by a selective one (see
 // EndgameSolver.h) whose table entries and root order it starts from, with this margin in discs.
-// Measured on FFO #45-#49 (24 to 26 empty squares): 1163 million nodes instead of 1269 (#45 367
-// instead of 402, #48 205/227, #49 470/542, but #46 92/71 and #47 29/27); on #40-#44 (20 to 23)
-// it cost 9% more, and margins of 2 or 8 discs, two passes (6 then 3), or an exact count
-// narrowed to the selective value did worse.
+// Measured on FFO #45-#49 (24 to 26 empty squares): 1097 million nodes instead of 1269 (#45 324
+// instead of 402, #46 65/71, #47 29/27, #48 193/227, #49 486/542); margins of 4, 6 and 12 discs
+// 1163, 1205 and 1129 million; passes of 4 then 8 discs 1101, 3, 6 then 12 1080 but slower. On
+// #40-#44 (20 to 23 empty squares) every such pass cost 9 to 35% more nodes.
 constexpr int SelectivePassMinEmpties = 24;
-constexpr int SelectiveMarginDiscs = 4;
+constexpr int SelectiveMarginDiscs = 8;
 // Half the width of an iteration's first window, around the previous iteration's value.
 constexpr int AspirationUnits = 4 * UnitsPerDisc;
 
