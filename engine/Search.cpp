@@ -34,8 +34,9 @@ constexpr int SolveGuessDepth = 8;
 // Measured on FFO #45-#49 (24 to 26 empty squares): 1097 million nodes instead of 1269 (#45 324
 // instead of 402, #46 65/71, #47 29/27, #48 193/227, #49 486/542); margins of 4, 6 and 12 discs
 // 1163, 1205 and 1129 million; passes of 4 then 8 discs 1101, 3, 6 then 12 1080 but slower. On
-// 16 played positions with 24 empty squares (the benchmark's BM_SolvePlayed) 2736 million instead
-// of 3539; with 22 no change (459 and 465 million), and on #40-#44 (20 to 23) 5 to 35% more.
+// 16 played positions (the benchmark's BM_SolvePlayed) with 24 empty squares 2736 million instead
+// of 3539, with 23 1293 instead of 1503 (but FFO #43 59 million instead of 38, #40-#44 a third
+// slower), with 22 no change (459 and 465 million).
 constexpr int SelectivePassMinEmpties = 24;
 constexpr int SelectiveMarginDiscs = 8;
 // Half the width of an iteration's first window, around the previous iteration's value.
