@@ -130,12 +130,8 @@ void BM_MidgameNodes(benchmark::State& state)
     std::vector<engine::Position> positions;
     while (positions.size() < 12) {
         engine::Position p = engine::Position::start();
-        for (int ply = 0; ply < 14 && p.moves(); ++ply) {
-            engine::Bits moves = p.moves();
-            for (int skip = std::uniform_int_distribution<int>(0, engine::popCount(moves) - 1)(random); skip > 0; --skip)
-                moves &= moves - 1;
-            engine::play(p, engine::firstSquare(moves));
-        }
+        for (int ply = 0; ply < 14 && p.moves(); ++ply)
+            engine::play(p, engine::randomSquare(p.moves(), random));
         if (p.moves())
             positions.push_back(p);
     }

@@ -27,8 +27,8 @@
 namespace engine {
 
 constexpr int ExactDepth = 127;
-// A result searched to the end of the game but with some moves judged by a shallow search: not
-// exact, yet closer than any midgame search.
+// A result searched to the end of the game but with some positions judged by a shallow search:
+// not exact, yet closer than any midgame search.
 constexpr int SelectiveDepth = ExactDepth - 1;
 
 struct TableEntry {
