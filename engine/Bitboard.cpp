@@ -2,6 +2,8 @@
 // A shift east or west would wrap a disc from one rank to the next, so sideways and diagonal
 // directions only let opponent discs off the a- and h-files take part in a run (a run never
 // reaches its closing disc across the board's side).
+// The same in AVX2, four directions a register, was 3% faster on the exact solves: within this
+// machine's noise and not worth choosing the code by CPU at run time (the package runs on any x86-64).
 #include "engine/Bitboard.h"
 
 #include "engine/Square.h"

@@ -13,6 +13,9 @@ namespace {
 constexpr int RepliesWeight = 10;
 constexpr int CornerRepliesWeight = 14;
 constexpr int PotentialRepliesWeight = 2;
+// Left out: counting our discs the move makes stable beside a corner (126 million nodes became
+// 133-158, by its weight), and the empty squares beside our discs below 9 or 11 empty squares (under
+// 1% more nodes).
 
 // What a move in an odd quadrant gains near the end (Ordering::favoured).
 constexpr int FavouredBonus = 4;

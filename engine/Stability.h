@@ -17,6 +17,7 @@ Bits stableDiscs(Bits discs, Bits occupied);
 
 // Whether the opponent's stable discs keep the side to move at or below `alpha` (in discs): if so,
 // `bound` is the most the side to move can still reach. Cheap when alpha is too low for that.
+// (Asking only from a higher alpha, 2 per empty square, visits 5-8% more nodes and is no faster.)
 inline bool stabilityCutoff(const Position& p, int alpha, int& bound)
 {
     if (2 * popCount(p.opponent) < MaxDiscs - alpha)
