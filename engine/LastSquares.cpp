@@ -106,7 +106,9 @@ int solve(SearchContext& context, Position& p, int alpha, int beta, const Square
             return bound;
     }
     int best = -DiscLimit;
-    // With two squares left both quadrants' counts are known: the order is the list's.
+    // With two squares left both quadrants' counts are known: the order is the list's. (Walking one
+    // mask of odd-quadrant squares then the others, instead of testing each square's parity in two
+    // rounds, saved a tenth of the mispredicted branches a simulator counts, and no time.)
     for (int round = N > 2 ? 0 : 1; round < 2; ++round) {
         const unsigned wanted = round == 0 ? parity : ~parity; // odd quadrants, then the others
         for (int i = 0; i < N; ++i) {
