@@ -44,7 +44,8 @@ public:
     // Makes the running search return as soon as it can with the best move found so far. A call
     // made while nothing runs is forgotten: each chooseMove or solve starts by clearing it.
     void stop();
-    // Forgets everything learnt (a new game).
+    // Forgets everything learnt (a new game). Writes the whole table, so that all its memory is in
+    // place once it returns.
     void clear();
 
 private:

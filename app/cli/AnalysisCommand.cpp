@@ -13,6 +13,11 @@ constexpr std::size_t AnalysisTableMegabytes = 64;
 // second or two, 23 about ten): past this many it would run for hours, so it is refused rather
 // than left to look like a hang.
 constexpr int MostEmptiesToSolve = 26;
+// The system hands a table's memory out page by page as it is first touched, twice over where a
+// look-up reads a page before anything is written to it. From this many empty squares a solve
+// touches most of the table, and filling it whole first costs less than those faults (FFO #40, 20
+// empty squares: 0.73 s instead of 0.94; 18: 0.29 s instead of 0.47; 16: 0.26 s against 0.22).
+constexpr int FillTableFromEmpties = 18;
 
 std::string moveText(int square)
 {
@@ -36,6 +41,8 @@ AnalysisOutcome analyse(const GameOptions& options)
         if (parsed.position.empties() > MostEmptiesToSolve)
             return AnalysisOutcome::refused(std::to_string(parsed.position.empties()) + " empty squares are too many to solve exactly (at most " +
                            std::to_string(MostEmptiesToSolve) + ")");
+        if (parsed.position.empties() >= FillTableFromEmpties)
+            search.clear();
         const engine::SearchResult best = search.solve(parsed.position);
         char score[16];
         std::snprintf(score, sizeof score, "%+d", best.score);
