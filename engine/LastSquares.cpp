@@ -77,7 +77,9 @@ std::array<int, N - 1> without(const std::array<int, N>& squares, int index)
 }
 
 // One empty square left: whoever can play it does, and the game ends. The flips are counted, never
-// played.
+// played. (Returning at once when the side to move cannot play and even an unplayed square leaves it
+// at or below alpha, before the other side's flips are counted, ran 0.3% more instructions: it is
+// rarely the case.)
 int lastSquare(SearchContext& context, const Position& p, int square)
 {
     context.abortAtNode();
