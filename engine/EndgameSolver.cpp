@@ -16,18 +16,18 @@
 // others (the orderings' searches also leave moves in the table for the positions below; without
 // them #42 took 60 million nodes instead of 42); a 1-ply-shallower ordering search where the table
 // expects a fail low, or a window below alpha for it (1% and 10-15% more nodes); with 7 empty
-// squares no table (20% more nodes) or moves by square kind and parity only (24% more); the side to
-// move's own stable discs as a fail-high bound (0.2% fewer); after a selective count, its table move
-// searched before the others are ordered (0.5% more on #45-#49); no table where one move is legal
-// (0.3% more, no faster); only the table move's child prefetched when there is one (2% slower at null
-// windows, 15% everywhere: the other children are looked up often enough); the moves ordered by
+// squares no table (20% more nodes) or moves by square kind and parity only (24% more, 17% longer);
+// the side to move's own stable discs as a fail-high bound (0.2% fewer); after a selective count, its
+// table move searched before the others are ordered (0.5% more on #45-#49); no table where one move is
+// legal (0.3% more, no faster); only the table move's child prefetched when there is one (2% slower at
+// null windows, 15% everywhere: the other children are looked up often enough); the moves ordered by
 // replies before the children are looked up, from 10 to 14 empty squares, to give their prefetches
 // time (same nodes, 10% slower: the look-ups settle the position often enough to waste the ordering);
-// the children the table proves no better than alpha left unsearched, their bound taken as their
-// value (0.2% fewer nodes: rare); at a null window, the moves of a node expected to fail low (the
-// first child of one expected to cut, whose order cannot matter if it does) ordered by square kind
-// and parity only: up to 8 empty squares 1.3% more nodes for 2% fewer instructions on #40, and with
-// its shallow searches also skipped from 18 squares on, 6-11% more nodes.
+// the children the table proves no better than alpha left unsearched, their bound taken as their value
+// (0.2% fewer nodes: rare); at a null window, the moves of a node expected to fail low (the first
+// child of one expected to cut, whose order cannot matter if it does) ordered by square kind and
+// parity only: up to 8 empty squares 1.3% more nodes for 2% fewer instructions on #40, and with its
+// shallow searches also skipped from 18 squares on, 6-11% more nodes.
 //
 // A selective search (a margin above 0) takes a null-window position far from the end to fail the
 // way a shallow search says when that search lies the margin beyond the bound; its results go to
