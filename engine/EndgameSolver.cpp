@@ -10,7 +10,7 @@
 // squares, 1 ply deep up to 17, 2 up to 20, 3 up to 23, one disc worth two replies, visits 158
 // million nodes instead of 209 (and #45-#47 624 instead of 1226); from 12 squares 216 million,
 // from 18 179 million; one ply deeper 171 million, one ply shallower 181 million; one disc worth
-// one reply 159 million, three 167 million (today's solver: 126 million; each move weighed by the
+// one reply 159 million, three 167 million (later, from 126 million: each move weighed by the
 // evaluation of the position after it, from 12 squares to 14, 151 million, from 13 143 million, its
 // disc at half the weight 140 million). Left out: trying the table's move before ordering the
 // others (the orderings' searches also leave moves in the table for the positions below; without

@@ -27,9 +27,10 @@ constexpr double MidgameShareBeforeExact = 0.1;
 // An iteration takes several times as long as the one before; one started after this share of the
 // time would rarely finish.
 constexpr double LastIterationStartShare = 0.5;
-// The depth of the midgame estimate that starts an unlimited exact solve. (FFO #40-#44 take 126
-// million nodes; from 4, 6, 10 and 12 plies 163, 145, 166 and 175. The 16 played positions of
-// 20 and 22 empty squares take 104 and 465 million; from 6 plies 96 and 451, from 10 127 at 20.)
+// The depth of the midgame estimate that starts an unlimited exact solve. (FFO #40-#44 take 107
+// million nodes, the 16 played positions of 20 and 22 empty squares 67 and 369 million; from 6
+// plies 116, 80 and 367, from 10 121, 68 and 345. Before the midgame search's orderings changed,
+// 126, 104 and 465 million; from 4, 6, 10 and 12 plies #40-#44 163, 145, 166 and 175.)
 constexpr int SolveGuessDepth = 8;
 // From this many empty squares on, the exact count is preceded by a selective one (see
 // EndgameSolver.h) whose table entries and root order it starts from, with this margin in discs.
