@@ -145,6 +145,7 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
             undo(p, square, flips);
             refuted = std::max(refuted, -childUpper);
         }
+        m_context.childrenLookedAt += popCount(moves);
         if (refuted >= beta)
             return refuted;
     }
@@ -152,12 +153,16 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
     MoveList list;
     if (empties >= SearchOrderingMinEmpties) {
         const int depth = searchOrderingDepth(empties);
-        orderMoves(p, moves, Ordering{tableMove, true, 0}, list, [&](Position& child) {
+        const Ordering ordering{tableMove, true, 0};
+        orderMoves(p, moves, ordering, list, [&](Position& child) {
             // The child's value is the opponent's: the higher, the later the move is tried.
             return m_midgame.value(child, depth, -Infinity, Infinity) * SearchOrderingKeyPerDisc / UnitsPerDisc;
         });
+        m_context.childrenLookedAt += childrenWeighed(moves, ordering);
     } else {
-        orderMoves(p, moves, Ordering{tableMove, true, oddQuadrants(p.empty())}, list);
+        const Ordering ordering{tableMove, true, oddQuadrants(p.empty())};
+        orderMoves(p, moves, ordering, list);
+        m_context.childrenLookedAt += childrenWeighed(moves, ordering);
     }
     const LoopOutcome best = searchMoves(p, list, alpha, beta, m_context, childValue());
     if (m_context.aborted)

@@ -50,7 +50,9 @@ int MidgameSearch::value(Position& p, int depth, int alpha, int beta)
     }
 
     MoveList list;
-    orderMoves(p, moves, Ordering{tableMove, depth >= ReplyOrderingMinDepth, 0}, list);
+    const Ordering ordering{tableMove, depth >= ReplyOrderingMinDepth, 0};
+    orderMoves(p, moves, ordering, list);
+    m_context.childrenLookedAt += childrenWeighed(moves, ordering);
     const LoopOutcome best = searchMoves(p, list, alpha, beta, m_context, [&](Position& child, int a, int b) {
         return value(child, depth - 1, a, b);
     });

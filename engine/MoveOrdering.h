@@ -27,6 +27,16 @@ struct Ordering {
 // squares beside them, X- and C-squares last among equals.
 void orderMoves(const Position& position, Bits moves, const Ordering& ordering, MoveList& out);
 
+// How many children orderMoves() looks at to order `moves`: each whose replies it counts (all but
+// the first, when it orders by replies).
+inline int childrenWeighed(Bits moves, const Ordering& ordering)
+{
+    if (!ordering.byReplies)
+        return 0;
+    const bool first = ordering.first >= 0 && (moves & bitOf(ordering.first));
+    return popCount(moves) - (first ? 1 : 0);
+}
+
 // The key orderMoves() gives a legal move of `position` that flips `flips`.
 int orderingKey(const Position& position, int square, Bits flips, const Ordering& ordering);
 // Inserts a move by its key into a list kept sorted by `keys`; a full list keeps its lowest keys.

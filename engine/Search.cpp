@@ -113,6 +113,7 @@ SearchResult Search::chooseMove(const Position& position, int level)
         result.score = unitsToDiscs(result.score);
     result.line = tableLine(context, p, result.move, result.exact ? empties : std::max(result.depth, 1));
     result.nodes = context.nodes;
+    result.childrenLookedAt = context.childrenLookedAt;
     return result;
 }
 
@@ -150,6 +151,7 @@ SearchResult Search::solve(const Position& position)
         result.line.insert(result.line.begin(), -1);
     }
     result.nodes = context.nodes;
+    result.childrenLookedAt = context.childrenLookedAt;
     return result;
 }
 

@@ -22,7 +22,8 @@ struct SearchResult {
     int score = 0;  // for the side to move: exact disc difference when `exact`, else the evaluation in discs
     int depth = 0;  // last completed iteration's depth (the number of empty squares when exact)
     bool exact = false;
-    std::uint64_t nodes = 0;
+    std::uint64_t nodes = 0;            // positions searched, leaves included
+    std::uint64_t childrenLookedAt = 0; // and looked at without a search (SearchContext)
     // The principal variation: `move` first (-1 a pass), then the best replies as far as they are
     // known; to the end of the game when exact.
     std::vector<int> line;

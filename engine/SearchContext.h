@@ -39,6 +39,10 @@ public:
 
     TranspositionTable& table;
     std::uint64_t nodes = 0;
+    // Children looked at without being searched from there: each move an ordering weighs by the
+    // replies it leaves, each child the table is asked about before the moves are searched. Edax
+    // counts these among its nodes; `nodes` does not (it paces the checks of the clock).
+    std::uint64_t childrenLookedAt = 0;
     bool aborted = false;
 
 private:
