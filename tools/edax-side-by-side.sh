@@ -6,6 +6,7 @@
 # The FFO positions are the benchmark's own (bench/EngineBench.cpp). The all-zero weights are
 # written in the layout Edax 4.4-4.6 reads (two tags, a version, a date, then 61 stages of 114,364
 # 16-bit weights). Each round runs Edax, then our benchmark, and prints both; nothing is judged.
+# Both count as nodes the positions searched and the children their orderings look at.
 # Everything written goes to a temporary folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
