@@ -8,6 +8,8 @@
 namespace {
 
 // The table of one analysis: large enough that a 20-something-empty solve stays in it.
+// (8 or 16 MB, which fit the caches better, searched 4-16% more nodes on FFO #40-#49 in about the
+// same time.)
 constexpr std::size_t AnalysisTableMegabytes = 64;
 // An exact solve grows about threefold with each further empty square (20 empties take a
 // second or two, 23 about ten): past this many it would run for hours, so it is refused rather
