@@ -61,10 +61,10 @@ void BM_SolveFfo(benchmark::State& state)
         return;
     }
     engine::Search search(64, 1);
-    search.clear(); // the table's memory is faulted in here, outside the timing
     engine::SearchResult result;
     for (auto _ : state) {
-        // Cleared outside the timing, as Edax clears its table before its clock starts.
+        // Cleared (and the table's memory faulted in) outside the timing, as Edax clears its table
+        // before its clock starts.
         state.PauseTiming();
         search.clear();
         state.ResumeTiming();
@@ -113,7 +113,6 @@ void BM_SolvePlayed(benchmark::State& state)
             positions.push_back(p);
     }
     engine::Search search(64, 1);
-    search.clear(); // the table's memory is faulted in here, outside the timing
     std::uint64_t nodes = 0, searched = 0, most = 0; // nodes as BM_SolveFfo counts them
     for (auto _ : state) {
         for (const engine::Position& p : positions) {

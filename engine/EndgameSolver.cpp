@@ -153,19 +153,18 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
     }
 
     MoveList list;
-    if (empties >= SearchOrderingMinEmpties) {
+    const bool searchOrdering = empties >= SearchOrderingMinEmpties;
+    const Ordering ordering{tableMove, true, searchOrdering ? 0 : oddQuadrants(p.empty())};
+    if (searchOrdering) {
         const int depth = searchOrderingDepth(empties);
-        const Ordering ordering{tableMove, true, 0};
         orderMoves(p, moves, ordering, list, [&](Position& child) {
             // The child's value is the opponent's: the higher, the later the move is tried.
             return m_midgame.value(child, depth, -Infinity, Infinity) * SearchOrderingKeyPerDisc / UnitsPerDisc;
         });
-        m_context.childrenLookedAt += childrenWeighed(moves, ordering);
     } else {
-        const Ordering ordering{tableMove, true, oddQuadrants(p.empty())};
         orderMoves(p, moves, ordering, list);
-        m_context.childrenLookedAt += childrenWeighed(moves, ordering);
     }
+    m_context.childrenLookedAt += childrenWeighed(moves, ordering);
     const LoopOutcome best = searchMoves(p, list, alpha, beta, m_context, childValue());
     if (m_context.aborted)
         return 0;
