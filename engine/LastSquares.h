@@ -9,6 +9,9 @@
 // once per number of empty squares, so that the compiler unrolls its loops. With 4 or more empty
 // squares, the opponent's stable discs may show that the search cannot reach alpha. With one empty
 // square left, the result is counted from the flips of the last move, without playing it.
+// (With 6 squares, the moves ordered by fewest replies, odd quadrants first among equals: 6% fewer
+// positions searched on FFO #40-#44, but 4% more instructions on #40 and no faster on #40-#44,
+// #45-#49 or played positions.)
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
 

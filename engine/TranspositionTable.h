@@ -22,7 +22,13 @@
 // the orderings) and took longer; keys that give the discs no move can reach (their four lines full)
 // to the side to move, values shifted by what that changes, so that transpositions differing only
 // there share an entry (up to 9 empty squares): 1.5% fewer nodes on played positions of 20 empty
-// squares, 1% more at 22, 2% more on #40-#44, and slower.
+// squares, 1% more at 22, 2% more on #40-#44, and slower. Entries of 16 bytes, four to a line, each
+// with a 63-bit signature of its position in place of both masks, in 32 MB (the entries 64 MB holds
+// now): 154 million nodes on #40-#44 against 156 and 5-13% faster there, but #45-#49 (1,460
+// million against 1,443, 63.9 s against 63.7) and the played positions of 20 and 22 squares (611
+// million against 603, 22.2 s against 22.1) no faster, for hits no longer sure to be the position.
+// The buckets in 2 MB pages (madvise for transparent huge pages, granted here): the same nodes, 6.44 s
+// against 6.54 on #40-#44, within the noise.
 //
 // The buckets are allocated zero-filled and the system hands out the zeroed memory as it is first
 // touched, so a large table costs nothing until searches use it (filling 64 MB took a quick solve
