@@ -50,6 +50,13 @@ const Ffo FfoPositions[] = {
     {"--OX-O----XXOO--OOOOOXX-OOOOOX--OOOXOXX-OOOOXX-----OOX----X-O--- X", "e1", 16},      // #49
 };
 
+// Nodes as Edax counts them: the positions searched and the children looked at to order moves or to
+// ask the table ("searched" counters leave the latter out).
+std::uint64_t nodesAsEdaxCounts(const engine::SearchResult& result)
+{
+    return result.nodes + result.childrenLookedAt;
+}
+
 void BM_SolveFfo(benchmark::State& state)
 {
     const Ffo& ffo = FfoPositions[state.range(0) - 40];
@@ -75,9 +82,7 @@ void BM_SolveFfo(benchmark::State& state)
         state.SkipWithError(("got " + move + " " + std::to_string(result.score)).c_str());
     state.counters["empties"] = parsed.position.empties();
     state.counters["value"] = result.score;
-    // Nodes as Edax counts them: the positions searched and the children looked at to order moves
-    // or to ask the table; "searched" leaves the latter out.
-    const std::uint64_t nodes = result.nodes + result.childrenLookedAt;
+    const std::uint64_t nodes = nodesAsEdaxCounts(result);
     state.counters["nodes"] = static_cast<double>(nodes);
     state.counters["searched"] = static_cast<double>(result.nodes);
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
@@ -120,7 +125,7 @@ void BM_SolvePlayed(benchmark::State& state)
             search.clear();
             state.ResumeTiming();
             const engine::SearchResult result = search.solve(p);
-            const std::uint64_t n = result.nodes + result.childrenLookedAt;
+            const std::uint64_t n = nodesAsEdaxCounts(result);
             nodes += n;
             searched += result.nodes;
             most = std::max(most, n);
