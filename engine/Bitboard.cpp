@@ -2,13 +2,7 @@
 // A shift east or west would wrap a disc from one rank to the next, so sideways and diagonal
 // directions only let opponent discs off the a- and h-files take part in a run (a run never
 // reaches its closing disc across the board's side).
-// The same in AVX2, four directions a register, was 3% faster on the exact solves: within this
-// machine's noise and not worth choosing the code by CPU at run time (the package runs on any x86-64).
-// In SSE2, which every x86-64 has (six directions as three shifts of a register holding the board and
-// its top-to-bottom mirror, the sideways two as here): a third fewer instructions for the moves, perft
-// 13-16% faster, but no faster on the exact solves (6.87 s against 7.09 on FFO #40-#44), where the
-// moves feed a reply count at once and moving the masks into the vector registers and back adds to
-// the wait.
+// SSE2 and AVX2 versions were no faster on the exact solves (docs/engine-notes.md).
 #include "engine/Bitboard.h"
 
 #include "engine/Square.h"

@@ -126,8 +126,7 @@ inline Bits flipsOf(Bits player, Bits opponent, int square)
     using lines::byteOf;
     using lines::flippedOn;
     const lines::Line* line = lines::Lines.of[square];
-    // (`& 7`, not `% 8`: the square is never negative, and the signed remainder cost 1% of a
-    // solve's instructions.)
+    // `& 7`, not `% 8`: the square is never negative, and the signed remainder cost 1% of a solve.
     const int file = square & 7, shift = square & ~7; // shift: the rank's first square
     Bits flips = Bits{flippedOn(file, (opponent >> shift) & 0xff, (player >> shift) & 0xff)} << shift;
     flips |= lines::Lines.fileOf[flippedOn(line[1].at, byteOf(opponent, line[1]), byteOf(player, line[1]))] << file;

@@ -1,35 +1,9 @@
 // Two stages by the number of empty squares left: the last few go to LastSquares (no table, no
 // move list); before them the table, moves ordered by fewest replies with odd quadrants favoured,
 // and the move loops of MoveLoop.h; the opponent's stable discs and the children's table entries
-// may settle a position before any move is searched (the stable discs counted in full: edge-anchored
-// ones alone visited 1% more nodes on FFO #40-#44). Far from the end the reply count alone
+// may settle a position before any move is searched. Far from the end the reply count alone
 // misjudges too many moves: there each move is also weighed by a shallow midgame search of the
-// position after it, deeper the more squares are empty.
-//
-// Measured on FFO #40-#44 (nodes, the searches' own included): weighing by the search from 15 empty
-// squares, 1 ply deep up to 17, 2 up to 20, 3 up to 23, one disc worth two replies, visits 158
-// million nodes instead of 209 (and #45-#47 624 instead of 1226); from 12 squares 216 million,
-// from 18 179 million; one ply deeper 171 million, one ply shallower 181 million; one disc worth
-// one reply 159 million, three 167 million (later, from 126 million: each move weighed by the
-// evaluation of the position after it, from 12 squares to 14, 151 million, from 13 143 million, its
-// disc at half the weight 140 million). Left out: trying the table's move before ordering the
-// others (the orderings' searches also leave moves in the table for the positions below; without
-// them #42 took 60 million nodes instead of 42); a 1-ply-shallower ordering search where the table
-// expects a fail low, or a window below alpha for it (1% and 10-15% more nodes); with 7 empty
-// squares no table (20% more nodes) or moves by square kind and parity only (24% more, 17% longer);
-// the side to move's own stable discs as a fail-high bound (0.2% fewer); after a selective count, its
-// table move searched before the others are ordered (0.5% more on #45-#49); no table where one move is
-// legal (0.3% more, no faster); only the table move's child prefetched when there is one (2% slower at
-// null windows, 15% everywhere: the other children are looked up often enough); the moves ordered by
-// replies before the children are looked up, from 10 to 14 empty squares, to give their prefetches
-// time (same nodes, 10% slower: the look-ups settle the position often enough to waste the ordering);
-// the children the table proves no better than alpha left unsearched, their bound taken as their value
-// (0.2% fewer nodes: rare); at a null window, the moves of a node expected to fail low (the first
-// child of one expected to cut, whose order cannot matter if it does) ordered by square kind and
-// parity only: up to 8 empty squares 1.3% more nodes for 2% fewer instructions on #40, and with its
-// shallow searches also skipped from 18 squares on, 6-11% more nodes; below 15 squares, the table's
-// move searched before the others are ordered, so that a cut on it saves their ordering: the same
-// nodes and 0.6% more instructions on #40 (the table seldom knows these positions when they come).
+// position after it, deeper the more squares are empty. Steps left out: docs/engine-notes.md.
 //
 // A selective search (a margin above 0) takes a null-window position far from the end to fail the
 // way a shallow search says when that search lies the margin beyond the bound; its results go to
@@ -48,13 +22,13 @@ namespace engine {
 namespace {
 
 // From this many empty squares on, the table is asked about every child before any is searched.
-// (8 visits 2% fewer nodes than 10 on FFO #40-#44, 12 4% more; neither took less time.)
+// 8 and 12 were no faster (docs/engine-notes.md; engine_bench --benchmark_filter=SolveFfo/4[0-4]/1).
 constexpr int ChildProbeMinEmpties = 10;
 // From this many empty squares on, moves are also ordered by a shallow search (see above).
+// 12 and 18, or one ply more or less, visited more nodes (dated: docs/engine-notes.md).
 constexpr int SearchOrderingMinEmpties = 15;
 // What a disc of that search's verdict weighs in the ordering key, against 10 for a reply
-// (MoveOrdering.cpp). On FFO #40-#44, before the midgame search's orderings last changed, 12
-// visited 126.3 million nodes, 16 126.4, 20 128.0, 24 136.9.
+// (MoveOrdering.cpp). 12 to 20 alike, 24 worse (dated: docs/engine-notes.md).
 constexpr int SearchOrderingKeyPerDisc = 16;
 
 int searchOrderingDepth(int empties) { return std::clamp((empties - 12) / 3, 1, 6); }

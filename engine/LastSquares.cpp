@@ -10,9 +10,8 @@
 namespace engine {
 namespace {
 
-// From this many empty squares on, the opponent's stable discs may end the search early. (On FFO
-// #40-#44, from 4 squares: 134 million nodes instead of 157; from 3: 131 million but no faster;
-// from 2: 116 million and 30% slower.)
+// From this many empty squares on, the opponent's stable discs may end the search early.
+// 3 or 2: fewer nodes, no faster (docs/engine-notes.md; engine_bench --benchmark_filter=SolveFfo/4[0-4]/1).
 constexpr int StabilityMinEmpties = 4;
 
 // The squares around each square: a move there needs an opponent disc among them.
@@ -77,9 +76,7 @@ std::array<int, N - 1> without(const std::array<int, N>& squares, int index)
 }
 
 // One empty square left: whoever can play it does, and the game ends. The flips are counted, never
-// played. (Returning at once when the side to move cannot play and even an unplayed square leaves it
-// at or below alpha, before the other side's flips are counted, ran 0.3% more instructions: it is
-// rarely the case.)
+// played.
 int lastSquare(SearchContext& context, const Position& p, int square)
 {
     context.abortAtNode();
@@ -108,9 +105,7 @@ int solve(SearchContext& context, Position& p, int alpha, int beta, const Square
             return bound;
     }
     int best = -DiscLimit;
-    // With two squares left both quadrants' counts are known: the order is the list's. (Walking one
-    // mask of odd-quadrant squares then the others, instead of testing each square's parity in two
-    // rounds, saved a tenth of the mispredicted branches a simulator counts, and no time.)
+    // With two squares left both quadrants' counts are known: the order is the list's.
     for (int round = N > 2 ? 0 : 1; round < 2; ++round) {
         const unsigned wanted = round == 0 ? parity : ~parity; // odd quadrants, then the others
         for (int i = 0; i < N; ++i) {

@@ -9,9 +9,6 @@
 // once per number of empty squares, so that the compiler unrolls its loops. With 4 or more empty
 // squares, the opponent's stable discs may show that the search cannot reach alpha. With one empty
 // square left, the result is counted from the flips of the last move, without playing it.
-// (With 6 squares, the moves ordered by fewest replies, odd quadrants first among equals: 6% fewer
-// positions searched on FFO #40-#44, but 4% more instructions on #40 and no faster on #40-#44,
-// #45-#49 or played positions.)
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
 
@@ -20,8 +17,7 @@ namespace engine {
 class LastSquares {
 public:
     // Positions with at most this many empty squares are solved here.
-    // (5 visits 5% fewer nodes on FFO #40-#44 but takes 15% longer; 7 visits 45% more and
-    // takes 14% longer.)
+    // 5 or 7: 15% and 14% longer (docs/engine-notes.md; engine_bench --benchmark_filter=SolveFfo/4[0-4]/1).
     static constexpr int MaxEmpties = 6;
 
     explicit LastSquares(SearchContext& context) : m_context(context) {}

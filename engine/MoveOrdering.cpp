@@ -7,15 +7,10 @@ namespace {
 
 // Weights of what a move leaves the opponent: each reply, again each reply on a corner (a corner
 // taken is the worst reply), and each empty square beside our discs (a reply it may have later).
-// Measured on the exact solves of FFO #40-#44: 6/0/1 took 326 million nodes, 8/18/2 254 million;
-// later, with the other orderings of the solver in place, 8/18/2 134 million and 10/14/2 (with odd
-// quadrants worth 4) 126 million, and on #45-#49 1292 and 1269 million.
+// 10/14/2: the fewest nodes tried (dated: docs/engine-notes.md; engine_bench --benchmark_filter=SolveFfo/4[0-4]/1).
 constexpr int RepliesWeight = 10;
 constexpr int CornerRepliesWeight = 14;
 constexpr int PotentialRepliesWeight = 2;
-// Left out: counting our discs the move makes stable beside a corner (126 million nodes became
-// 133-158, by its weight), and the empty squares beside our discs below 9 or 11 empty squares (under
-// 1% more nodes).
 
 // What a move in an odd quadrant gains near the end (Ordering::favoured).
 constexpr int FavouredBonus = 4;

@@ -27,19 +27,12 @@ constexpr double MidgameShareBeforeExact = 0.1;
 // An iteration takes several times as long as the one before; one started after this share of the
 // time would rarely finish.
 constexpr double LastIterationStartShare = 0.5;
-// The depth of the midgame estimate that starts an unlimited exact solve. (FFO #40-#44 take 107
-// million nodes, the 16 played positions of 20 and 22 empty squares 67 and 369 million; from 6
-// plies 116, 80 and 367, from 10 121, 68 and 345. Before the midgame search's orderings changed,
-// 126, 104 and 465 million; from 4, 6, 10 and 12 plies #40-#44 163, 145, 166 and 175.)
+// The depth of the midgame estimate that starts an unlimited exact solve (docs/engine-notes.md).
+// 8: FFO #40-#44 in 107 M nodes searched, fewest of 6 to 10 (engine_bench --benchmark_filter=SolveFfo/4[0-4]/1).
 constexpr int SolveGuessDepth = 8;
 // From this many empty squares on, the exact count is preceded by a selective one (see
 // EndgameSolver.h) whose table entries and root order it starts from, with this margin in discs.
-// Measured on FFO #45-#49 (24 to 26 empty squares): 1097 million nodes instead of 1269 (#45 324
-// instead of 402, #46 65/71, #47 29/27, #48 193/227, #49 486/542); margins of 4, 6 and 12 discs
-// 1163, 1205 and 1129 million; passes of 4 then 8 discs 1101, 3, 6 then 12 1080 but slower. On
-// 16 played positions (the benchmark's BM_SolvePlayed) with 24 empty squares 2736 million instead
-// of 3539, with 23 1293 instead of 1503 (but FFO #43 59 million instead of 38, #40-#44 a third
-// slower), with 22 no change (459 and 465 million).
+// 24 and 8: the fastest tried (docs/engine-notes.md; engine_bench --benchmark_filter=SolveFfo/4[5-9]/1).
 constexpr int SelectivePassMinEmpties = 24;
 constexpr int SelectiveMarginDiscs = 8;
 // Half the width of an iteration's first window, around the previous iteration's value.
@@ -196,11 +189,7 @@ void Search::iterateMidgame(SearchContext& context, Position& p, MoveList& moves
 
 // The exact count: every move of the root on the principal line with the full window (see
 // MoveLoop.h), the moves in the order the midgame iterations (and far from the end a selective
-// count) left them. (Measured on FFO #40-#44: a series of null-window probes from the midgame's
-// guess visits 10% more nodes, an aspiration window of 4 discs around it 4% more. On #45-#49, a
-// window of 1 disc either side of the selective count's value: 1097 million nodes, as without; of 2,
-// widened on the side it fails: #46 and #48 262 million against 258. The first move's full window
-// costs no more than a narrow one.)
+// count) left them; narrower windows visited as many nodes or more (docs/engine-notes.md).
 // Fills `result` only if the count finishes.
 bool Search::solveExactly(SearchContext& context, Position& p, MoveList& moves, SearchResult& result)
 {

@@ -1,7 +1,3 @@
-// Measured and left out (FFO #40-#44): the edges' stable discs exactly, from a 64 KB table of both
-// sides' bytes of an edge, with the growth kept inside the board: the same nodes (126.2 million
-// against 126.4), 4% fewer instructions and no faster (the table's loads); and giving up early when
-// the edges' stable discs and the inner discs together could not reach the bound: more instructions.
 #include "engine/Stability.h"
 
 #include "engine/Square.h"

@@ -17,10 +17,7 @@ Bits stableDiscs(Bits discs, Bits occupied);
 
 // Whether the opponent's stable discs keep the side to move at or below `alpha` (in discs): if so,
 // `bound` is the most the side to move can still reach. Cheap when alpha is too low for that.
-// (Asking only from a higher alpha, 2 per empty square, visits 5-8% more nodes and is no faster.
-// An upper bound first, one round of stableDiscs' growth started from all the discs, would turn
-// away 39% of the calls that count stable discs (17% of them cut), saving about 1% of a solve's
-// instructions: the bound costs a round on every other call.)
+// (Other bounds and ways to count were no faster: docs/engine-notes.md.)
 inline bool stabilityCutoff(const Position& p, int alpha, int& bound)
 {
     if (2 * popCount(p.opponent) < MaxDiscs - alpha)

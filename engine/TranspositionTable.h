@@ -12,27 +12,11 @@
 // Within a bucket, the first entry keeps the costliest result (the deepest search, or the exact
 // count over the most empty squares; older searches' entries give way first), the second takes
 // whatever the first did not. (When every exact count weighed the same, the many counts near the
-// end pushed the few near the root out of the table.) A second move per entry, the best one before
-// the last, tried second, visited 3% more nodes on FFO #40-#44 and 13-16% more on played positions;
-// exact counts weighed by the nodes below them instead of their empty squares changed nothing; four
-// entries a bucket over two cache lines visited 3% fewer nodes on #40-#44 and 7% fewer on #45-#49,
-// but the second line per look-up made #40-#44 3% slower. Also measured and left out: positions with
-// up to 7, 8 or 9 empty squares in a table of their own (2 MB to stay in the caches, up to 64 MB)
-// visited 14%, 20% and 26% more nodes on #40-#44 whatever its size (which entries survive changes
-// the orderings) and took longer; keys that give the discs no move can reach (their four lines full)
-// to the side to move, values shifted by what that changes, so that transpositions differing only
-// there share an entry (up to 9 empty squares): 1.5% fewer nodes on played positions of 20 empty
-// squares, 1% more at 22, 2% more on #40-#44, and slower. Entries of 16 bytes, four to a line, each
-// with a 63-bit signature of its position in place of both masks, in 32 MB (the entries 64 MB holds
-// now): 154 million nodes on #40-#44 against 156 and 5-13% faster there, but #45-#49 (1,460
-// million against 1,443, 63.9 s against 63.7) and the played positions of 20 and 22 squares (611
-// million against 603, 22.2 s against 22.1) no faster, for hits no longer sure to be the position.
-// The buckets in 2 MB pages (madvise for transparent huge pages, granted here): the same nodes, 6.44 s
-// against 6.54 on #40-#44, within the noise.
+// end pushed the few near the root out of the table.) Other layouts tried: docs/engine-notes.md.
 //
 // The buckets are allocated zero-filled and the system hands out the zeroed memory as it is first
-// touched, so a large table costs nothing until searches use it (filling 64 MB took a quick solve
-// most of its time). An entry is in use when it holds a position: a position always has discs.
+// touched, so a large table costs nothing until searches use it. An entry is in use when it holds a
+// position: a position always has discs.
 #include "engine/Position.h"
 
 #include <cstddef>
