@@ -2,6 +2,7 @@
 // the sound switch, the title's level keys and the help panel.
 #include "app/Application.h"
 
+#include "app/files/ErrorLine.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/settings/SettingsFile.h"
 #include "render/Renderer.h"
@@ -38,7 +39,10 @@ std::int32_t keyboardSideAgainstComputer(const Match& match)
 void Application::loadSettings()
 {
     m_settingsPath = settingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-    m_settings = readSettingsFile(m_settingsPath, std::cerr);
+    std::string error;
+    m_settings = readSettingsFile(m_settingsPath, error);
+    if (!error.empty())
+        std::cerr << errorLine(error);
     m_sound.setMuted(!m_settings.sound);
 }
 
@@ -46,8 +50,11 @@ void Application::saveSettings()
 {
     if (m_settingsSaveFailed)
         return;
-    if (!writeSettingsFile(m_settingsPath, m_settings, std::cerr))
+    std::string error;
+    if (!writeSettingsFile(m_settingsPath, m_settings, error)) {
+        std::cerr << errorLine(error);
         m_settingsSaveFailed = true; // the game goes on; the choice holds for this run
+    }
 }
 
 void Application::startComputerMatch()

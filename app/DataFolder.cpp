@@ -1,7 +1,6 @@
 #include "app/DataFolder.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -90,7 +89,7 @@ DataFolderChoice chooseDataFolder(const std::vector<std::string>& candidates,
     return choice;
 }
 
-bool enterDataFolder()
+bool enterDataFolder(std::string& error)
 {
     const DataFolderChoice choice = chooseDataFolder(
         dataFolderCandidates(std::getenv("REVERSI_DATA_DIR"), currentFolder(), executablePath(),
@@ -100,15 +99,12 @@ bool enterDataFolder()
         std::string tried;
         for (const std::string& folder : choice.tried)
             tried += (tried.empty() ? "" : ", ") + folder;
-        std::fprintf(stderr,
-                     "reversi: the game's data/ folder is in none of %s (REVERSI_DATA_DIR may "
-                     "name the folder that holds it); playing without pictures and sounds\n",
-                     tried.c_str());
+        error = "the game's data/ folder is in none of " + tried +
+                " (REVERSI_DATA_DIR may name the folder that holds it); playing without pictures and sounds";
         return false;
     }
     if (chdir(choice.folder.c_str()) != 0) {
-        std::fprintf(stderr, "reversi: cannot enter %s: %s\n", choice.folder.c_str(),
-                     std::strerror(errno));
+        error = "cannot enter " + choice.folder + ": " + std::strerror(errno);
         return false;
     }
     return true;

@@ -28,7 +28,7 @@ struct DataFolderChoice {
 DataFolderChoice chooseDataFolder(const std::vector<std::string>& candidates,
                                   const std::function<bool(const std::string&)>& holdsData);
 
-// Finds the data folder and makes it the working directory. When there is none, one line on
-// stderr names the folders tried, the working directory stays as it was, and false comes back:
-// the game then runs without its pictures and sounds.
-bool enterDataFolder();
+// Finds the data folder and makes it the working directory. When there is none, false comes back
+// with one line in `error` naming the folders tried (as app/files/ErrorLine.h says), and the
+// working directory stays as it was: the game then runs without its pictures and sounds.
+bool enterDataFolder(std::string& error);

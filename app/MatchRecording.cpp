@@ -47,6 +47,6 @@ void keepMatch(const Match& match)
     const std::string path = records::recordsPath();
     std::string error = "neither XDG_DATA_HOME nor HOME is set";
     const std::string line = records::ggfLine(recordOf(match, std::time(nullptr)));
-    if (path.empty() || !records::appendLine(path, line, &error))
+    if (path.empty() || !records::appendLine(path, line, error))
         std::fprintf(stderr, "reversi: the game was not kept: %s\n", error.c_str());
 }

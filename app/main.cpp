@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/cli/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/files/ErrorLine.h"
 #include "app/cli/GameCommands.h"
 #include "app/records/RecordsFile.h"
 
@@ -21,7 +22,9 @@ constexpr int BadUsageStatus = 2;
 
 int play(const GameOptions& options)
 {
-    enterDataFolder(); // the game reads ./data/...: start where that folder is
+    std::string error;
+    if (!enterDataFolder(error)) // the game reads ./data/...: start where that folder is
+        std::fputs(errorLine(error).c_str(), stderr);
     Application* application = Application::instance(options);
     const bool hasWindow = application->hasWindow();
     if (hasWindow)
@@ -33,7 +36,8 @@ int play(const GameOptions& options)
 int answer(const AnalysisOutcome& outcome)
 {
     std::fputs(outcome.output.c_str(), stdout);
-    std::fputs(outcome.error.c_str(), stderr);
+    for (const std::string& line : outcome.errors)
+        std::fputs(errorLine(line).c_str(), stderr);
     return outcome.status;
 }
 
@@ -50,7 +54,7 @@ int main(int argc, char** argv)
 {
     const ParsedCommandLine parsed = parseCommandLine(argc, argv);
     if (!parsed.ok) {
-        std::fprintf(stderr, "reversi: %s\n%s\n", parsed.error.c_str(), usageLine().c_str());
+        std::fprintf(stderr, "%s%s\n", errorLine(parsed.error).c_str(), usageLine().c_str());
         return BadUsageStatus;
     }
     const GameOptions& options = parsed.options;

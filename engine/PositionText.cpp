@@ -1,5 +1,7 @@
 #include "engine/PositionText.h"
 
+#include "engine/PrintableBytes.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -15,27 +17,17 @@ bool fail(std::string* error, const std::string& message)
     return false;
 }
 
-// The bytes as they can be quoted on one terminal line: printable ASCII as it is, others as \xNN.
+// The bytes as they can be quoted on one terminal line.
 std::string quoted(const std::string& bytes)
 {
-    static const char Hex[] = "0123456789abcdef";
-    std::string text = "'";
-    for (unsigned char c : bytes) {
-        if (c >= 0x20 && c < 0x7f) {
-            text += char(c);
-        } else {
-            text += "\\x";
-            text += Hex[c >> 4];
-            text += Hex[c & 15];
-        }
-    }
-    return text + "'";
+    return printableBytes(bytes, Unprintable::Hex, '\'');
 }
 
 } // namespace
 
-bool parsePosition(const std::string& text, ParsedPosition& out, std::string* error)
+bool parsePosition(const std::string& text, ParsedPosition& out, std::string* error, const BoardGlyphs& glyphs)
 {
+    const std::string sides = std::string(1, glyphs.black) + " or " + glyphs.white;
     const std::size_t boardLength = std::min(text.find(' '), text.size());
     if (boardLength != Squares)
         return fail(error, std::to_string(boardLength) + " squares instead of 64");
@@ -43,38 +35,38 @@ bool parsePosition(const std::string& text, ParsedPosition& out, std::string* er
     Bits white = 0;
     for (std::size_t square = 0; square < Squares; ++square) {
         const char c = text[square];
-        if (c == 'X')
+        if (c == glyphs.black)
             black |= bitOf(int(square));
-        else if (c == 'O')
+        else if (c == glyphs.white)
             white |= bitOf(int(square));
-        else if (c != '-')
-            return fail(error, "bad square " + quoted(std::string(1, c)) + " at " + squareName(int(square)) +
-                                   " (X, O or - expected)");
+        else if (c != glyphs.empty)
+            return fail(error, "bad square " + quoted(std::string(1, c)) + " at " + squareName(int(square)) + " (" +
+                                   glyphs.black + ", " + glyphs.white + " or " + glyphs.empty + " expected)");
     }
     const std::string side = text.substr(std::min(text.size(), Squares + 1));
     if (side.empty())
-        return fail(error, "no side to move (X or O after one space)");
-    if (side[0] != 'X' && side[0] != 'O')
-        return fail(error, "bad side to move " + quoted(side.substr(0, 1)) + " (X or O expected)");
+        return fail(error, "no side to move (" + sides + " after one space)");
+    if (side[0] != glyphs.black && side[0] != glyphs.white)
+        return fail(error, "bad side to move " + quoted(side.substr(0, 1)) + " (" + sides + " expected)");
     if (side.size() > 1)
         return fail(error, "extra characters after the side to move: " + quoted(side.substr(1)));
-    out.blackToMove = side[0] == 'X';
+    out.blackToMove = side[0] == glyphs.black;
     out.position = out.blackToMove ? Position{black, white} : Position{white, black};
     return true;
 }
 
-std::string positionText(const Position& position, bool blackToMove)
+std::string positionText(const Position& position, bool blackToMove, const BoardGlyphs& glyphs)
 {
     const Bits black = blackToMove ? position.player : position.opponent;
     const Bits white = blackToMove ? position.opponent : position.player;
-    std::string text(Squares, '-');
+    std::string text(Squares, glyphs.empty);
     for (std::size_t square = 0; square < Squares; ++square) {
         if (black & bitOf(int(square)))
-            text[square] = 'X';
+            text[square] = glyphs.black;
         else if (white & bitOf(int(square)))
-            text[square] = 'O';
+            text[square] = glyphs.white;
     }
-    return text + (blackToMove ? " X" : " O");
+    return text + ' ' + (blackToMove ? glyphs.black : glyphs.white);
 }
 
 std::string squareName(int square)

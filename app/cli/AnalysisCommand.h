@@ -5,18 +5,21 @@
 #include "app/cli/CommandLine.h"
 
 #include <string>
+#include <vector>
 
+// A command's answer, which the entry prints: standard output as it is, then each line for
+// standard error through errorLine() (app/files/ErrorLine.h).
 struct AnalysisOutcome {
     int status = 0;     // 0 answered; 2 the position could not be used
     std::string output; // standard output, with its newline
-    std::string error;  // standard error, with its newline
+    std::vector<std::string> errors; // lines for standard error: what went wrong, and notes
 
-    // A refusal: status 2, nothing on standard output, "reversi: `why`" on standard error.
+    // A refusal: status 2, nothing on standard output, `why` the one line for standard error.
     static AnalysisOutcome refused(const std::string& why)
     {
         AnalysisOutcome outcome;
         outcome.status = 2;
-        outcome.error = "reversi: " + why + "\n";
+        outcome.errors = {why};
         return outcome;
     }
 };

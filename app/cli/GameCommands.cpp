@@ -6,22 +6,18 @@
 #include "app/records/Tally.h"
 #include "app/records/Transcript.h"
 #include "engine/PositionText.h"
+#include "engine/PrintableBytes.h"
 
 #include <chrono>
 #include <cstdio>
 
 namespace {
 
-
-// A field read from the file as it may go to a terminal: control bytes (which a hostile file
-// could use to drive the terminal) become '?'.
-std::string shown(std::string field)
+// A field read from the file as it may go to a terminal: a hostile file could drive the terminal
+// with control bytes.
+std::string shown(const std::string& field)
 {
-    for (char& c : field) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = '?';
-    }
-    return field;
+    return engine::printableBytes(field, engine::Unprintable::Mask);
 }
 
 std::string resultText(const records::GameRecord& game)
@@ -48,12 +44,11 @@ bool readGames(const std::string& path, records::KeptGames& kept, AnalysisOutcom
     return true;
 }
 
-std::string skippedNote(const records::KeptGames& kept, const std::string& path)
+void skippedNote(const records::KeptGames& kept, const std::string& path, AnalysisOutcome& outcome)
 {
-    if (kept.skipped == 0)
-        return "";
-    return "reversi: " + std::to_string(kept.skipped) + (kept.skipped == 1 ? " damaged line" : " damaged lines") +
-           " skipped in " + path + "\n";
+    if (kept.skipped > 0)
+        outcome.errors.push_back(std::to_string(kept.skipped) + (kept.skipped == 1 ? " damaged line" : " damaged lines") +
+                                 " skipped in " + path);
 }
 
 std::string minutesAndSeconds(double seconds)
@@ -80,8 +75,8 @@ AnalysisOutcome listGames(const std::string& recordsPath)
                           resultText(game) + "  " + records::transcriptOf(game.turns) + "\n";
     }
     if (kept.games.empty())
-        outcome.error += "reversi: no games kept in " + recordsPath + "\n";
-    outcome.error += skippedNote(kept, recordsPath);
+        outcome.errors.push_back("no games kept in " + recordsPath);
+    skippedNote(kept, recordsPath, outcome);
     return outcome;
 }
 
@@ -103,8 +98,8 @@ AnalysisOutcome tallyGames(const std::string& recordsPath)
         outcome.output += line;
     }
     if (kept.games.empty())
-        outcome.error += "reversi: no games kept in " + recordsPath + "\n";
-    outcome.error += skippedNote(kept, recordsPath);
+        outcome.errors.push_back("no games kept in " + recordsPath);
+    skippedNote(kept, recordsPath, outcome);
     return outcome;
 }
 

@@ -9,9 +9,9 @@
 namespace records {
 namespace {
 
-constexpr char BlackDisc = '*';
-constexpr char WhiteDisc = 'O';
-constexpr char EmptySquare = '-';
+// BO's squares and colour to move: the position text's codec with GGF's glyphs.
+constexpr engine::BoardGlyphs GgfGlyphs{'*', 'O', '-'};
+constexpr std::size_t Squares = 64;
 // Results beyond this many discs cannot come from one board.
 constexpr double LargestResult = 64.0;
 
@@ -32,25 +32,19 @@ void appendProperty(std::string& out, const char* name, const std::string& value
     out += ']';
 }
 
+// "8", each rank a space and its eight squares, then a space and the colour to move.
 std::string boardText(const engine::Position& position, bool blackToMove)
 {
-    const engine::Bits black = blackToMove ? position.player : position.opponent;
-    const engine::Bits white = blackToMove ? position.opponent : position.player;
-    std::string text = "8";
-    for (int square = 0; square < 64; ++square) {
-        if (square % 8 == 0)
-            text += ' ';
-        text += (black & engine::bitOf(square)) ? BlackDisc : (white & engine::bitOf(square)) ? WhiteDisc : EmptySquare;
-    }
-    text += ' ';
-    text += blackToMove ? BlackDisc : WhiteDisc;
-    return text;
+    const std::string text = engine::positionText(position, blackToMove, GgfGlyphs); // squares, ' ', side
+    std::string board = "8";
+    for (std::size_t rank = 0; rank < 8; ++rank)
+        board += ' ' + text.substr(rank * 8, 8);
+    return board + text.substr(Squares);
 }
 
-bool fail(std::string* error, const std::string& why)
+bool fail(std::string& error, const std::string& why)
 {
-    if (error)
-        *error = why;
+    error = why;
     return false;
 }
 
@@ -62,24 +56,13 @@ bool parseBoard(const std::string& value, engine::Position& position, bool& blac
         if (!std::isspace(static_cast<unsigned char>(c)))
             cells += c;
     }
-    if (cells.size() != 1 + 64 + 1 || cells[0] != '8')
+    if (cells.size() != 1 + Squares + 1 || cells[0] != '8')
         return false;
-    engine::Bits black = 0;
-    engine::Bits white = 0;
-    for (int square = 0; square < 64; ++square) {
-        const char c = cells[std::size_t(square) + 1];
-        if (c == BlackDisc)
-            black |= engine::bitOf(square);
-        else if (c == WhiteDisc)
-            white |= engine::bitOf(square);
-        else if (c != EmptySquare)
-            return false;
-    }
-    const char side = cells.back();
-    if (side != BlackDisc && side != WhiteDisc)
+    engine::ParsedPosition parsed;
+    if (!engine::parsePosition(cells.substr(1, Squares) + ' ' + cells.substr(1 + Squares), parsed, nullptr, GgfGlyphs))
         return false;
-    blackToMove = side == BlackDisc;
-    position = blackToMove ? engine::Position{black, white} : engine::Position{white, black};
+    position = parsed.position;
+    blackToMove = parsed.blackToMove;
     return true;
 }
 
@@ -147,7 +130,7 @@ std::string ggfLine(const GameRecord& game)
     return line + ";)";
 }
 
-bool parseGgf(const std::string& line, GameRecord& out, std::string* error)
+bool parseGgf(const std::string& line, GameRecord& out, std::string& error)
 {
     std::size_t at = 0;
     auto skipBlanks = [&] {

@@ -20,8 +20,8 @@ namespace records {
 std::string ggfLine(const GameRecord& game);
 
 // Reads one game from `line` (the game's own text, nothing but blanks around it). Unknown
-// properties are passed over. On failure returns false and, when `error` is given, says why in
-// one English line. The moves are not checked against the rules here: see GameReplay.
-bool parseGgf(const std::string& line, GameRecord& out, std::string* error);
+// properties are passed over. On failure returns false and says why in `error` (one line, as
+// app/files/ErrorLine.h says). The moves are not checked against the rules here: see GameReplay.
+bool parseGgf(const std::string& line, GameRecord& out, std::string& error);
 
 } // namespace records

@@ -1,10 +1,10 @@
 #include "app/records/RecordsFile.h"
 
+#include "app/files/XdgPaths.h"
 #include "app/records/GameReplay.h"
 #include "app/records/Ggf.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,27 +14,13 @@
 namespace records {
 namespace {
 
-constexpr mode_t FolderMode = 0700; // what the XDG base directory rules ask of a folder made
 constexpr mode_t FileMode = 0644;
 constexpr std::size_t ReadChunk = 64 * 1024;
+constexpr const char* FileName = "games.ggf";
 
 std::string systemError(const std::string& what, const std::string& path)
 {
     return what + " " + path + ": " + std::strerror(errno);
-}
-
-// Makes every missing folder of `path`'s parent.
-bool makeParentFolders(const std::string& path, std::string* error)
-{
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-        const std::string folder = path.substr(0, slash);
-        if (mkdir(folder.c_str(), FolderMode) != 0 && errno != EEXIST) {
-            if (error)
-                *error = systemError("cannot make the folder", folder);
-            return false;
-        }
-    }
-    return true;
 }
 
 // Closes the descriptor on every way out.
@@ -48,19 +34,17 @@ struct FileCloser {
 };
 
 // Opens `path` without waiting on a FIFO or a device, and keeps it only when it is a plain file.
-int openPlainFile(const std::string& path, int flags, std::string* error)
+int openPlainFile(const std::string& path, int flags, std::string& error)
 {
     const int fd = open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, FileMode);
     if (fd < 0) {
-        if (error)
-            *error = systemError("cannot open", path);
+        error = systemError("cannot open", path);
         return -1;
     }
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
-        if (error)
-            *error = "cannot use " + path + ": not a plain file";
+        error = "cannot use " + path + ": not a plain file";
         errno = EINVAL; // not ENOENT: the file is there
         return -1;
     }
@@ -73,7 +57,8 @@ void keepLine(const std::string& line, KeptGames& kept)
     if (line.find_first_not_of(" \t\r") == std::string::npos)
         return; // blank lines are no game and no damage either
     GameRecord game;
-    if (!parseGgf(line, game, nullptr) || !replay(game.start, game.blackToMoveAtStart, game.turns, false).ok) {
+    std::string why; // the line is counted, not explained
+    if (!parseGgf(line, game, why) || !replay(game.start, game.blackToMoveAtStart, game.turns, false).ok) {
         ++kept.skipped;
         return;
     }
@@ -84,35 +69,23 @@ void keepLine(const std::string& line, KeptGames& kept)
 
 std::string recordsPath()
 {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    std::string folder;
-    if (dataHome && dataHome[0] == '/') {
-        folder = dataHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || home[0] != '/')
-            return "";
-        folder = std::string(home) + "/.local/share";
-    }
-    return folder + "/reversi/games.ggf";
+    return files::gameFile(files::baseDirectory(files::DataHome), FileName);
 }
 
-bool appendLine(const std::string& path, const std::string& line, std::string* error)
+bool appendLine(const std::string& path, const std::string& line, std::string& error)
 {
-    if (!makeParentFolders(path, error))
+    if (!files::makeParentFolders(path, error))
         return false;
     FileCloser file{openPlainFile(path, O_RDWR | O_CREAT | O_APPEND, error)};
     if (file.fd < 0)
         return false;
     if (flock(file.fd, LOCK_EX) != 0) {
-        if (error)
-            *error = systemError("cannot lock", path);
+        error = systemError("cannot lock", path);
         return false;
     }
     struct stat info {};
     if (fstat(file.fd, &info) != 0) {
-        if (error)
-            *error = systemError("cannot read the size of", path);
+        error = systemError("cannot read the size of", path);
         return false;
     }
     std::string text;
@@ -132,8 +105,7 @@ bool appendLine(const std::string& path, const std::string& line, std::string* e
         // Nothing more to do: the next game's write closes the cut line.
     }
     errno = why;
-    if (error)
-        *error = systemError("cannot write to", path);
+    error = systemError("cannot write to", path);
     return false;
 }
 
@@ -141,7 +113,7 @@ KeptGames readKeptGames(const std::string& path)
 {
     KeptGames kept;
     std::string why;
-    FileCloser file{openPlainFile(path, O_RDONLY, &why)};
+    FileCloser file{openPlainFile(path, O_RDONLY, why)};
     if (file.fd < 0) {
         if (errno != ENOENT)
             kept.error = why;

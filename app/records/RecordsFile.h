@@ -1,6 +1,7 @@
 #pragma once
 // The file of kept games: $XDG_DATA_HOME/reversi/games.ggf (~/.local/share/reversi/games.ggf when
-// XDG_DATA_HOME is unset or not absolute), one game per line in GGF (see Ggf.h).
+// XDG_DATA_HOME is unset or not absolute: see app/files/XdgPaths.h), one game per line in GGF
+// (see Ggf.h).
 //
 // The file is only ever appended to, one whole line per game in a single write, under an
 // exclusive lock so two games running at once cannot interleave. A line a crash cut short gets
@@ -19,9 +20,9 @@ namespace records {
 std::string recordsPath();
 
 // Appends `line` and a newline to the file at `path`, creating it and its folders as needed.
-// On failure returns false and, when `error` is given, says why in one line; the file is then as
-// it was.
-bool appendLine(const std::string& path, const std::string& line, std::string* error);
+// On failure returns false and says why in `error` (one line, as app/files/ErrorLine.h says);
+// the file is then as it was.
+bool appendLine(const std::string& path, const std::string& line, std::string& error);
 
 struct KeptGames {
     bool readable = false;         // the file exists and was read (a missing file is no error)

@@ -1,28 +1,12 @@
 #include "app/records/Transcript.h"
 
 #include "engine/PositionText.h"
+#include "engine/PrintableBytes.h"
 
 #include <cctype>
 
 namespace records {
 namespace {
-
-// Unprintable bytes as \xNN, so that an error stays one readable line.
-std::string printable(const std::string& bytes)
-{
-    static const char Hex[] = "0123456789abcdef";
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (c >= 0x20 && c < 0x7f) {
-            out += char(c);
-        } else {
-            out += "\\x";
-            out += Hex[c >> 4];
-            out += Hex[c & 15];
-        }
-    }
-    return out;
-}
 
 Replay refused(const std::string& why)
 {
@@ -43,7 +27,8 @@ Replay readTranscript(const std::string& text)
         if (at >= text.size())
             break;
         const std::string name = text.substr(at, 2);
-        const std::string label = "move " + std::to_string(turns.size() + 1) + " '" + printable(name) + "'";
+        const std::string label = "move " + std::to_string(turns.size() + 1) + " " +
+                                  engine::printableBytes(name, engine::Unprintable::Hex, '\'');
         if (name.size() < 2)
             return refused(label + " is cut short");
         const int square = engine::squareFromName(name);

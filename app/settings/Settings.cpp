@@ -1,5 +1,7 @@
 #include "app/settings/Settings.h"
 
+#include "engine/PrintableBytes.h"
+
 #include <cstdlib>
 
 const std::vector<BoolSettingKey> BoolSettingKeys = {
@@ -24,22 +26,14 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(Spaces) - first + 1);
 }
 
-// Printable for the error line: anything outside printable ASCII shows as \xNN, so that a
-// damaged file still gives one readable line.
+// Longer keys and values are cut in the error line.
+constexpr std::size_t LongestQuote = 40;
+
+// Printable for the error line, so that a damaged file still gives one readable line.
 std::string quoted(const std::string& text)
 {
-    static const char* const Hex = "0123456789abcdef";
-    std::string out = "\"";
-    for (unsigned char c : text.substr(0, 40)) {
-        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
-            out += char(c);
-        } else {
-            out += "\\x";
-            out += Hex[c >> 4];
-            out += Hex[c & 15];
-        }
-    }
-    return out + (text.size() > 40 ? "\"..." : "\"");
+    return engine::printableBytes(text.substr(0, LongestQuote), engine::Unprintable::Hex, '"') +
+           (text.size() > LongestQuote ? "..." : "");
 }
 
 bool hasControlBytes(const std::string& line)

@@ -4,12 +4,11 @@
 //
 // Reading never fails the game: a missing file means the defaults, silently; anything wrong with
 // the file (a folder in its place, no permission, too large, bad lines) keeps the default for
-// what is wrong and says so in one line on `errors`, naming the file. Writing puts the whole text
+// what is wrong and says so in one line, naming the file. Writing puts the whole text
 // in a temporary file beside it and renames it over the old one, so the file is always either the
 // old one or the new one; a folder that cannot be written gives one line and changes nothing.
 #include "app/settings/Settings.h"
 
-#include <iosfwd>
 #include <string>
 
 // Larger files are not settings files; nothing of them is read.
@@ -19,9 +18,10 @@ constexpr std::size_t MaxSettingsFileBytes = 64 * 1024;
 // usable folder (then nothing is read or written).
 std::string settingsPath(const char* xdgConfigHome, const char* home);
 
-// The settings in `path` over the defaults.
-Settings readSettingsFile(const std::string& path, std::ostream& errors);
+// The settings in `path` over the defaults. What was wrong with the file, if anything, in `error`
+// (one line, as app/files/ErrorLine.h says; empty when nothing was).
+Settings readSettingsFile(const std::string& path, std::string& error);
 
-// Writes `settings` to `path` whole, making its folder when needed. False after one line on
-// `errors` when it could not (an empty path included).
-bool writeSettingsFile(const std::string& path, const Settings& settings, std::ostream& errors);
+// Writes `settings` to `path` whole, making its folders when needed. False, with one line in
+// `error`, when it could not (an empty path included).
+bool writeSettingsFile(const std::string& path, const Settings& settings, std::string& error);

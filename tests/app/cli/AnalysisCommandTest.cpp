@@ -74,11 +74,12 @@ TEST(AnalysisCommand, AnswersGoodPositionsAndRefusesBadOnes)
         if (c.status == 0) {
             EXPECT_NE(std::find(c.outputs.begin(), c.outputs.end(), outcome.output), c.outputs.end())
                 << outcome.output;
-            EXPECT_EQ(outcome.error, "");
+            EXPECT_TRUE(outcome.errors.empty());
         } else {
             EXPECT_EQ(outcome.output, "");
-            ASSERT_FALSE(outcome.error.empty());
-            EXPECT_EQ(outcome.error.find('\n'), outcome.error.size() - 1) << "one line: " << outcome.error;
+            ASSERT_EQ(outcome.errors.size(), 1u);
+            EXPECT_FALSE(outcome.errors[0].empty());
+            EXPECT_EQ(outcome.errors[0].find('\n'), std::string::npos) << "one line: " << outcome.errors[0];
         }
     }
 }

@@ -23,7 +23,7 @@ int solvedValue(const engine::Position& position, bool blackToMove)
     options.action = GameOptions::Action::Solve;
     options.position = engine::positionText(position, blackToMove);
     const AnalysisOutcome outcome = analyse(options);
-    EXPECT_EQ(outcome.status, 0) << outcome.error;
+    EXPECT_EQ(outcome.status, 0) << (outcome.errors.empty() ? "" : outcome.errors[0]);
     return std::atoi(outcome.output.c_str() + outcome.output.find(' ') + 1);
 }
 

@@ -62,7 +62,7 @@ TEST(Ggf, WritesOneLineThatReadsBackTheSame)
         }
         GameRecord back;
         std::string error;
-        ASSERT_TRUE(records::parseGgf(line, back, &error)) << error;
+        ASSERT_TRUE(records::parseGgf(line, back, error)) << error;
         EXPECT_EQ(back.date, row.game.date);
         EXPECT_EQ(back.black, row.game.black);
         EXPECT_EQ(back.white, row.game.white);
@@ -118,7 +118,7 @@ TEST(Ggf, ReadsPublishedGamesAndRefusesWhatIsNoGame)
         SCOPED_TRACE(row.what);
         GameRecord game;
         std::string error;
-        ASSERT_EQ(records::parseGgf(row.line, game, &error), row.ok) << error;
+        ASSERT_EQ(records::parseGgf(row.line, game, error), row.ok) << error;
         if (!row.ok) {
             EXPECT_FALSE(error.empty());
             continue;

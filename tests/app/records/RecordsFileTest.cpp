@@ -96,7 +96,7 @@ TEST_F(RecordsFileTest, DamageNeverStopsAGameNorCostsTheGamesBefore)
         row.damage(path);
 
         std::string error;
-        EXPECT_EQ(records::appendLine(path, gameLine("e6f4"), &error), row.appends) << error;
+        EXPECT_EQ(records::appendLine(path, gameLine("e6f4"), error), row.appends) << error;
         if (!row.appends) {
             EXPECT_FALSE(error.empty());
             EXPECT_EQ(error.find('\n'), std::string::npos);
@@ -124,8 +124,9 @@ TEST_F(RecordsFileTest, TwoWritersAtOnceKeepWholeLines)
         if (children[w] == 0) {
             // Long names make each line far longer than one small write would carry whole.
             const std::string line = gameLine("f5d6c3d3c4", std::string(3000, char('A' + w)).c_str());
+            std::string error;
             for (int i = 0; i < GamesEach; ++i) {
-                if (!records::appendLine(path, line, nullptr))
+                if (!records::appendLine(path, line, error))
                     _exit(1);
             }
             _exit(0);
