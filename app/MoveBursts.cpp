@@ -1,11 +1,14 @@
 #include "app/MoveBursts.h"
 
 #include "particles/ParticleSystem.h"
+#include "render/ParticleTexture.h"
 #include "rules/Match.h"
 
 #include <cstdint>
 
 namespace {
+
+constexpr const char* ParticlePicture = "./data/image/particle.tga";
 
 // Every square a move writes gets one burst, at the square's board coordinates, above the board.
 constexpr float BurstSpawnValue = 1.0f;
@@ -16,6 +19,13 @@ constexpr float BurstTriple = 0.5f;
 
 } // namespace
 
+void readyParticlePool()
+{
+    ParticleSystem& pool = *ParticleSystem::instance();
+    if (!pool.isReady())
+        pool.setTexture(makeParticleTexture(ParticlePicture));
+}
+
 void spawnMoveBursts(const WrittenSquares& written)
 {
     for (const CellPos& square : written)
@@ -25,6 +35,7 @@ void spawnMoveBursts(const WrittenSquares& written)
 
 void stepMatchWithBursts(Match& match)
 {
+    readyParticlePool();
     ParticleSystem::instance()->update(); // first: the slots it frees take this frame's bursts
     spawnMoveBursts(match.step());
 }

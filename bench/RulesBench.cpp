@@ -83,6 +83,7 @@ int main(int argc, char** argv)
 {
     if (!offscreen::makeCurrent())
         return 1;
+    readyParticlePool();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,6 @@
 // The bursts of the moves played: one per square a move wrote, in the order written, with the
 // game's parameters, spawned in the match's step once the pool has aged; a full pool changes no
-// flip. The pool makes its texture, so a GL context is needed.
+// flip. The pool's texture needs a GL context.
 #include "app/MoveBursts.h"
 #include "rules/Board.h"
 #include "rules/Match.h"
@@ -29,12 +29,13 @@ std::vector<Square> burstSquares()
     return squares;
 }
 
-// An empty pool.
+// An empty pool that has its texture.
 class EmptyPool : public GlTest {
 protected:
     void SetUp() override
     {
         GlTest::SetUp();
+        readyParticlePool();
         pool::drain();
         ASSERT_EQ(pool::liveBursts(), 0);
     }
