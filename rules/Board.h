@@ -9,6 +9,7 @@
 #include "rules/WrittenSquares.h"
 
 #include <cstdint>
+#include <vector>
 
 class Board {
 public:
@@ -29,6 +30,8 @@ public:
     std::uint8_t flipCount(std::uint8_t x, std::uint8_t y, Cell colour) const;
     // Some playing square has a non-zero flipCount; scans x outer, y inner.
     bool hasLegalMove(Cell colour) const;
+    // Every playing square with a non-zero flipCount, in the same scan order; empty when none.
+    std::vector<CellPos> legalMoves(Cell colour) const;
     // Plays the move and returns the discs flipped; `written` receives every square written, in
     // order (the played square once per capturing direction). 0: illegal, nothing changed and
     // `written` left empty.
