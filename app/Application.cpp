@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/MatchRecording.h"
+#include "app/MoveBursts.h"
 #include "app/QuitSignals.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/sound/MixerSound.h"
@@ -300,7 +301,7 @@ void Application::startMatchWith(const char* playerOneName, const char* playerTw
 
 void Application::stepMatch()
 {
-    Match::instance()->step();
+    stepMatchWithBursts(*Match::instance());
     if (Match::instance()->isGameOver())
         keepMatchOnce();
 }

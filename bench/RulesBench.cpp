@@ -1,9 +1,10 @@
 // What the rules cost a frame. The play screen runs Match::step every frame, and each step scans
 // both colours for a legal move; a move also spawns one particle burst per square written.
+#include "app/MoveBursts.h"
+#include "particles/ParticleSystem.h"
 #include "rules/Board.h"
 #include "rules/Match.h"
 #include "rules/Player.h"
-#include "particles/ParticleSystem.h"
 #include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
@@ -54,7 +55,7 @@ void BM_IdleMatchStep(benchmark::State& state)
     match.start(std::make_unique<HumanPlayer>(1, "Joueur 1"), std::make_unique<HumanPlayer>(2, "Joueur 2"));
     boardsetup::set(MiddleGame);
     for (auto _ : state)
-        match.step();
+        stepMatchWithBursts(match);
 }
 BENCHMARK(BM_IdleMatchStep);
 
@@ -65,7 +66,9 @@ void BM_PlayMoveAndRestore(benchmark::State& state)
     Board& board = *Board::instance();
     const boardsetup::Snapshot before = boardsetup::snapshot();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(board.playMove(5, 6, Black));
+        WrittenSquares written;
+        benchmark::DoNotOptimize(board.playMove(5, 6, Black, written));
+        spawnMoveBursts(written);
         boardsetup::restore(before);
         state.PauseTiming();
         ParticleSystem::instance()->update(); // bursts live 0.5 s; a full pool still plays the move
@@ -80,6 +83,7 @@ int main(int argc, char** argv)
 {
     if (!offscreen::makeCurrent())
         return 1;
+    readyParticlePool();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

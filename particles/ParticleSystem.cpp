@@ -1,22 +1,15 @@
 #include "particles/ParticleSystem.h"
 
-#include "particles/ParticleTexture.h"
-
-namespace {
-constexpr const char* ParticlePicture = "./data/image/particle.tga";
-}
-
 ParticleSystem* ParticleSystem::instance()
 {
-    // One pool per process, made on first use (a GL context must be current by then) and kept
-    // until the process exits.
+    // One pool per process, made on first use and kept until the process exits.
     static ParticleSystem system;
     return &system;
 }
 
-ParticleSystem::ParticleSystem()
+void ParticleSystem::setTexture(std::uint32_t texture)
 {
-    m_texture = makeParticleTexture(ParticlePicture);
+    m_texture = texture;
     m_ready = true;
 }
 

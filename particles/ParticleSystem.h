@@ -1,8 +1,9 @@
 #pragma once
 // The one particle pool: 32 emitter slots and the particle texture.
 //
-// Slots are searched from index 0; a full pool is a normal outcome and drops the request. The
-// first instance() call needs a current OpenGL context (it makes the texture).
+// Slots are searched from index 0; a full pool is a normal outcome and drops the request. The pool
+// makes no GL call: it is ready once it is given the particle texture's name (render/ makes the
+// texture), and until then it takes no burst.
 #include "particles/Emitter.h"
 #include "particles/ParticleBurst.h"
 #include "particles/Vec3.h"
@@ -17,6 +18,8 @@ public:
 
     static ParticleSystem* instance();
 
+    // Gives the pool its texture name (0 included) and makes it ready; every later burst carries it.
+    void setTexture(std::uint32_t texture);
     // A new burst in the first empty slot, or null when the pool is full or not ready.
     ParticleBurst* acquireBurst();
     // Ages every burst in slot order and deletes the finished ones.
@@ -31,10 +34,10 @@ public:
     ParticleSystem& operator=(const ParticleSystem&) = delete;
 
 private:
-    ParticleSystem();
+    ParticleSystem() = default;
 
     std::array<std::unique_ptr<Emitter>, EmitterSlots> m_emitters;
-    std::uint32_t m_texture = 0; // GL texture name; lives until the process ends
+    std::uint32_t m_texture = 0; // GL texture name, made by render/; lives until the process ends
     bool m_ready = false;
 };
 

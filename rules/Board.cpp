@@ -1,6 +1,6 @@
 #include "rules/Board.h"
 
-#include "particles/ParticleSystem.h"
+#include <cstddef>
 
 namespace {
 
@@ -9,20 +9,13 @@ struct Direction {
     int dy;
 };
 
-// Always visited in this order; it fixes the order of the bursts a move spawns.
+// Always visited in this order; it fixes the order in which a move writes its squares.
 constexpr Direction Directions[] = {
     {-1, -1}, {-1, 0}, {-1, +1}, {0, -1}, {0, +1}, {+1, -1}, {+1, 0}, {+1, +1},
 };
 
 constexpr std::uint8_t FirstSquare = 1;
 constexpr std::uint8_t LastSquare = 8;
-
-// Every square a move writes gets one burst, at the square's board coordinates, above the board.
-constexpr float BurstSpawnValue = 1.0f;
-constexpr float BurstHeight = 5.0f;
-constexpr std::uint32_t BurstParticles = 2;
-constexpr float BurstLifetime = 0.5f; // seconds
-constexpr float BurstTriple = 0.5f;
 
 bool isPlayingSquare(std::uint8_t x, std::uint8_t y)
 {
@@ -33,6 +26,36 @@ std::size_t indexOf(int x, int y)
 {
     return std::size_t(x * Board::Side + y);
 }
+
+// Squares a ray from (x, y) crosses before the wall.
+constexpr int raySquares(int x, int y, Direction d)
+{
+    int squares = 0;
+    for (x += d.dx, y += d.dy; x >= FirstSquare && x <= LastSquare && y >= FirstSquare && y <= LastSquare;
+         x += d.dx, y += d.dy)
+        ++squares;
+    return squares;
+}
+
+// The most writes of one move: along each ray of two squares or more, filled with the opponent's
+// discs closed by one of the mover's, the played square and every disc but the closing one.
+constexpr std::size_t mostWrites()
+{
+    std::size_t most = 0;
+    for (int x = FirstSquare; x <= LastSquare; ++x) {
+        for (int y = FirstSquare; y <= LastSquare; ++y) {
+            std::size_t writes = 0;
+            for (const Direction& d : Directions) {
+                const int squares = raySquares(x, y, d);
+                if (squares >= 2)
+                    writes += std::size_t(squares);
+            }
+            most = writes > most ? writes : most;
+        }
+    }
+    return most;
+}
+static_assert(mostWrites() == WrittenSquares::Capacity, "a move's writes must fit the list exactly");
 
 } // namespace
 
@@ -126,17 +149,30 @@ bool Board::hasLegalMove(Cell colour) const
     return false;
 }
 
-std::uint8_t Board::playMove(std::uint8_t x, std::uint8_t y, Cell colour)
+std::vector<CellPos> Board::legalMoves(Cell colour) const
 {
-    return applyMove(x, y, colour, true);
+    std::vector<CellPos> moves;
+    for (std::uint8_t x = FirstSquare; x <= LastSquare; ++x) {
+        for (std::uint8_t y = FirstSquare; y <= LastSquare; ++y) {
+            if (flipCount(x, y, colour) != 0)
+                moves.push_back(CellPos{x, y});
+        }
+    }
+    return moves;
+}
+
+std::uint8_t Board::playMove(std::uint8_t x, std::uint8_t y, Cell colour, WrittenSquares& written)
+{
+    written.count = 0;
+    return applyMove(x, y, colour, &written);
 }
 
 std::uint8_t Board::replayMove(std::uint8_t x, std::uint8_t y, Cell colour)
 {
-    return applyMove(x, y, colour, false);
+    return applyMove(x, y, colour, nullptr);
 }
 
-std::uint8_t Board::applyMove(std::uint8_t x, std::uint8_t y, Cell colour, bool withBursts)
+std::uint8_t Board::applyMove(std::uint8_t x, std::uint8_t y, Cell colour, WrittenSquares* written)
 {
     if (!isPlayingSquare(x, y) || m_cells[indexOf(x, y)] != Empty)
         return 0;
@@ -146,14 +182,12 @@ std::uint8_t Board::applyMove(std::uint8_t x, std::uint8_t y, Cell colour, bool 
         if (captured == 0)
             continue;
         total = std::uint8_t(total + captured);
-        // The played square first, then the captured discs outward; each burst comes just
-        // before its square's write. A full particle pool changes nothing here.
+        // The played square first, then the captured discs outward, each noted as it is written.
         for (int i = 0; i <= captured; ++i) {
             const int sx = x + i * d.dx;
             const int sy = y + i * d.dy;
-            if (withBursts)
-                spawnBurst(BurstSpawnValue, Vec3{float(sx), float(sy), BurstHeight}, BurstParticles,
-                           BurstLifetime, BurstTriple, BurstTriple, BurstTriple);
+            if (written)
+                written->squares[written->count++] = CellPos{std::uint8_t(sx), std::uint8_t(sy)};
             m_cells[indexOf(sx, sy)] = colour;
         }
     }

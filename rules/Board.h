@@ -6,8 +6,10 @@
 // leaves the playing area through a Wall cell and stops there, so scans need no bounds checks.
 // Callers keep coordinates within 0..9.
 #include "rules/Cell.h"
+#include "rules/WrittenSquares.h"
 
 #include <cstdint>
+#include <vector>
 
 class Board {
 public:
@@ -28,11 +30,13 @@ public:
     std::uint8_t flipCount(std::uint8_t x, std::uint8_t y, Cell colour) const;
     // Some playing square has a non-zero flipCount; scans x outer, y inner.
     bool hasLegalMove(Cell colour) const;
-    // Plays the move and returns the discs flipped. 0: illegal, nothing changed, no burst.
-    // Otherwise each square written gets one particle burst just before its write, the played
-    // square once per capturing direction.
-    std::uint8_t playMove(std::uint8_t x, std::uint8_t y, Cell colour);
-    // The same move without bursts: for rebuilding a position that was already seen (a take-back).
+    // Every playing square with a non-zero flipCount, in the same scan order; empty when none.
+    std::vector<CellPos> legalMoves(Cell colour) const;
+    // Plays the move and returns the discs flipped; `written` receives every square written, in
+    // order (the played square once per capturing direction). 0: illegal, nothing changed and
+    // `written` left empty.
+    std::uint8_t playMove(std::uint8_t x, std::uint8_t y, Cell colour, WrittenSquares& written);
+    // The same move, noting nothing: for rebuilding a position that was already seen (a take-back).
     std::uint8_t replayMove(std::uint8_t x, std::uint8_t y, Cell colour);
 
     Board(const Board&) = delete;
@@ -43,6 +47,7 @@ private:
     // Opponent discs that `colour` on (x, y) would capture along (dx, dy): an unbroken line of
     // them closed by one of its own discs; 0 when the line meets the wall or an empty square.
     std::uint8_t captureAlong(std::uint8_t x, std::uint8_t y, int dx, int dy, Cell colour) const;
-    std::uint8_t applyMove(std::uint8_t x, std::uint8_t y, Cell colour, bool withBursts);
+    // Notes the writes in `written` when it is not null.
+    std::uint8_t applyMove(std::uint8_t x, std::uint8_t y, Cell colour, WrittenSquares* written);
     Cell m_cells[Side * Side];
 };

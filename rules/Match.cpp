@@ -1,6 +1,5 @@
 #include "rules/Match.h"
 
-#include "particles/ParticleSystem.h"
 #include "rules/Board.h"
 
 #include <algorithm>
@@ -49,40 +48,39 @@ void Match::start(std::unique_ptr<Player> playerOne, std::unique_ptr<Player> pla
     Board::instance()->reset();
 }
 
-void Match::step()
+WrittenSquares Match::step()
 {
-    ParticleSystem::instance()->update();
-
     Board& board = *Board::instance();
     const bool oneCanMove = board.hasLegalMove(SideOneColour);
     const bool twoCanMove = board.hasLegalMove(SideTwoColour);
     if (!oneCanMove && !twoCanMove) {
         finish();
-        return;
+        return {};
     }
 
     // Pass rule: a side without a legal move hands the turn over, touching nothing else.
     if (m_turn == 1 && !oneCanMove) {
         m_history.push_back(PlayedTurn{1, true, CellPos{}});
         m_turn = 2;
-        return;
+        return {};
     }
     if (m_turn == 2 && !twoCanMove) {
         m_history.push_back(PlayedTurn{2, true, CellPos{}});
         m_turn = 1;
-        return;
+        return {};
     }
     if (m_turn != 1 && m_turn != 2)
-        return;
+        return {};
 
     Player* mover = m_turn == 1 ? m_playerOne.get() : m_playerTwo.get();
     const Cell colour = m_turn == 1 ? SideOneColour : SideTwoColour;
     if (!mover || !mover->takeMove())
-        return;
+        return {};
 
     const CellPos pos = mover->pendingMove();
-    if (board.playMove(pos.x, pos.y, colour) == 0)
-        return; // illegal: the square is used up, the same side submits another
+    WrittenSquares written;
+    if (board.playMove(pos.x, pos.y, colour, written) == 0)
+        return {}; // illegal: the square is used up, the same side submits another
     m_history.push_back(PlayedTurn{m_turn, false, pos});
 
     if (m_playerOne)
@@ -96,7 +94,7 @@ void Match::step()
         m_turn = other;
     else if (board.hasLegalMove(colour))
         m_history.push_back(PlayedTurn{other, true, CellPos{}}); // the other side passes
-
+    return written;
 }
 
 void Match::submitMove(CellPos pos)

@@ -8,6 +8,7 @@
 #include "rules/MatchResult.h"
 #include "rules/PlayedTurn.h"
 #include "rules/Player.h"
+#include "rules/WrittenSquares.h"
 
 #include <cstdint>
 #include <memory>
@@ -21,9 +22,10 @@ public:
 
     // Takes both players, drops the old ones and any result, resets the board; side 1 moves.
     void start(std::unique_ptr<Player> playerOne, std::unique_ptr<Player> playerTwo);
-    // Once per frame: ages the particles, applies the pass rule, ends the match when neither
-    // side can move, else plays the side to move's pending square (an illegal one is dropped).
-    void step();
+    // Once per frame: applies the pass rule, ends the match when neither side can move, else
+    // plays the side to move's pending square (an illegal one is dropped). Returns the squares
+    // the move it played wrote, in order; empty when it played none.
+    WrittenSquares step();
     // Hands the square to the side to move; legality is step()'s business.
     void submitMove(CellPos pos);
     // Takes back every turn from the last move `side` played (any side's last move when 0): the

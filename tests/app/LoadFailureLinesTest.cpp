@@ -1,8 +1,8 @@
 // What a player reads on stderr when a picture or a sound cannot be loaded: one line naming the
 // file and the reason, once per file, and nothing for a file that loads. The game goes on.
 #include "app/sound/MixerSound.h"
-#include "particles/ParticleTexture.h"
 #include "render/CreditsBackground.h"
+#include "render/ParticleTexture.h"
 #include "render/Renderer.h"
 #include "tests/support/OffscreenGl.h"
 #include "tests/support/TempFolder.h"

@@ -4,10 +4,8 @@
 #include "engine/Perft.h"
 #include "rules/Board.h"
 #include "tests/engine/RandomPlay.h"
-#include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardPerft.h"
 #include "tests/rules/BoardSetup.h"
-#include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +39,7 @@ void setBoard(const Position& p, bool blackToMove)
     }
 }
 
-class BoardPerft : public GlTest {};
+class BoardPerft : public testing::Test {};
 
 TEST_F(BoardPerft, SquaresMapToTheBoardsCoordinates)
 {
@@ -85,7 +83,6 @@ TEST_F(BoardPerft, AgreesWithTheGamesBoard)
             EXPECT_EQ(perft(p, c.depth), boardPerft(board, blackToMove ? Black : White, c.depth));
         }
     }
-    pool::drain(); // the board's moves filled the particle pool
 }
 
 } // namespace

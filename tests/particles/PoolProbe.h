@@ -20,7 +20,7 @@ inline int liveBursts()
     return live;
 }
 
-// Waits out every live burst, then lets the pool delete them. Needs a current GL context.
+// Waits out every live burst, then lets the pool delete them.
 inline void drain()
 {
     if (liveBursts() > 0)

@@ -1,5 +1,6 @@
 // The one particle pool: 32 slots filled from index 0, full as a normal outcome, finished
 // bursts deleted by update.
+#include "app/MoveBursts.h"
 #include "particles/ParticleSystem.h"
 #include "particles/Stopwatch.h"
 #include "tests/particles/PoolProbe.h"
@@ -17,6 +18,7 @@ protected:
     void SetUp() override
     {
         GlTest::SetUp();
+        readyParticlePool(); // the texture, as the game's first match step gives it
         pool::drain();
         ASSERT_EQ(pool::liveBursts(), 0);
     }

@@ -1,6 +1,6 @@
 // The particle texture: a whole 24-bit picture is uploaded with its stored colours; anything
 // else leaves the texture empty, and no upload reads past the picture.
-#include "particles/ParticleTexture.h"
+#include "render/ParticleTexture.h"
 #include "tests/support/OffscreenGl.h"
 #include "tests/support/TgaFiles.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Perft through the game's own board: the number of move sequences of `depth` plies, walked with
 // the board's scan and move operations. A forced pass is one ply; a finished game is one leaf
-// however many plies remain. Moves spawn particle bursts, so callers need a GL context.
+// however many plies remain.
 #include "rules/Board.h"
 #include "tests/rules/BoardSetup.h"
 
@@ -26,7 +26,8 @@ inline std::uint64_t boardPerft(Board& board, Cell side, int depth, PerftCounter
                 continue;
             moved = true;
             const Snapshot saved = snapshot();
-            if (board.playMove(x, y, side) != flips)
+            WrittenSquares written;
+            if (board.playMove(x, y, side, written) != flips)
                 ++counter.mismatches;
             leaves += boardPerft(board, opponentOf(side), depth - 1, counter);
             restore(saved);

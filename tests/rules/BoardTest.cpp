@@ -1,5 +1,5 @@
-// The board's start position and the move scan (flipCount, hasLegalMove): nothing here writes
-// the board through a move, so no OpenGL is needed.
+// The board's start position and the move scan (flipCount, hasLegalMove, legalMoves): nothing
+// here writes the board through a move.
 #include "rules/Board.h"
 #include "tests/rules/BoardSetup.h"
 
@@ -88,6 +88,37 @@ TEST(Board, StartPositionHasFourMovesForEachSide)
     EXPECT_EQ(legalMoves(White), white);
     EXPECT_TRUE(Board::instance()->hasLegalMove(Black));
     EXPECT_TRUE(Board::instance()->hasLegalMove(White));
+}
+
+TEST(Board, LegalMovesOfAColourInScanOrder)
+{
+    using Squares = std::vector<Square>;
+    const struct {
+        const char* what;
+        std::vector<std::string> rows; // empty: the start position
+        Cell colour;
+        Squares moves;                 // x outer, y inner
+    } cases[] = {
+        {"start, Black", {}, Black, {{3, 5}, {4, 6}, {5, 3}, {6, 4}}},
+        {"start, White", {}, White, {{3, 4}, {4, 3}, {5, 6}, {6, 5}}},
+        {"Black stuck", {"W", ".B"}, Black, {}},
+        {"White's one move", {"W", ".B"}, White, {{3, 3}}},
+        {"full board, Black", std::vector<std::string>(8, "BBBBWWWW"), Black, {}},
+        {"full board, White", std::vector<std::string>(8, "BBBBWWWW"), White, {}},
+        {"Empty is no colour", {}, Empty, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.rows.empty())
+            Board::instance()->reset();
+        else
+            boardsetup::set(c.rows);
+        Squares moves;
+        for (const CellPos& pos : Board::instance()->legalMoves(c.colour))
+            moves.push_back({pos.x, pos.y});
+        EXPECT_EQ(moves, c.moves);
+        EXPECT_EQ(!moves.empty(), Board::instance()->hasLegalMove(c.colour));
+    }
 }
 
 struct RayCase {

@@ -1,9 +1,7 @@
 // The match move by move: turns, the pass rule, scoring, the end and its result, restarts.
 #include "rules/Board.h"
 #include "rules/Match.h"
-#include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardSetup.h"
-#include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
 
@@ -15,22 +13,17 @@ namespace {
 // A full board: no empty square, so neither side can move whatever the colours.
 const std::vector<std::string> FullBoard(8, "BBBBWWWW");
 
-class MatchPlay : public GlTest {
+class MatchPlay : public testing::Test {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
         auto one = std::make_unique<HumanPlayer>(1, "Joueur 1");
         auto two = std::make_unique<HumanPlayer>(2, "Joueur 2");
         m_one = one.get();
         m_two = two.get();
         match().start(std::move(one), std::move(two));
     }
-    void TearDown() override
-    {
-        Match::destroyInstance();
-        pool::drain();
-    }
+    void TearDown() override { Match::destroyInstance(); }
 
     static Match& match() { return *Match::instance(); }
     static Board& board() { return *Board::instance(); }
@@ -53,17 +46,6 @@ TEST_F(MatchPlay, StartSetsUpTheFirstMove)
     EXPECT_EQ(board().count(Black), 2);
     EXPECT_EQ(board().cellValue(4, 4), Black);
     EXPECT_EQ(board().cellValue(5, 4), White);
-}
-
-TEST_F(MatchPlay, StepWithNothingSubmittedOnlyAgesTheParticles)
-{
-    ASSERT_NE(spawnBurst(1.0f, Vec3{}, 0, -1.0f, 0, 0, 0), nullptr); // finishes at once
-    const boardsetup::Snapshot before = boardsetup::snapshot();
-    match().step();
-    EXPECT_EQ(pool::liveBursts(), 0) << "step must run the pool's update";
-    EXPECT_EQ(boardsetup::snapshot(), before);
-    EXPECT_EQ(match().turn(), 1);
-    EXPECT_EQ(m_one->score(), 2);
 }
 
 TEST_F(MatchPlay, SubmittedMoveIsPlayedAtTheNextStep)
@@ -162,6 +144,40 @@ TEST_F(MatchPlay, PassesWhenStuckAndMovesAgainWhenTheOtherIs)
         turns.push_back(std::to_string(turn.side) + (turn.pass ? std::string(" pass")
                         : " " + std::to_string(turn.pos.x) + "," + std::to_string(turn.pos.y)));
     EXPECT_EQ(turns, expected);
+}
+
+TEST_F(MatchPlay, StepReportsTheSquaresItsMoveWrote)
+{
+    using Squares = std::vector<std::pair<int, int>>;
+    const auto squaresOf = [](const WrittenSquares& written) {
+        Squares squares;
+        for (const CellPos& pos : written)
+            squares.push_back({pos.x, pos.y});
+        return squares;
+    };
+    const struct {
+        const char* what;
+        std::vector<std::string> rows; // empty: the start position
+        bool submit;
+        CellPos square;
+        Squares written;
+    } rows[] = {
+        {"nothing submitted", {}, false, {}, {}},
+        {"a square that captures nothing", {}, true, {1, 1}, {}},
+        {"an occupied square", {}, true, {4, 4}, {}},
+        {"the opening move", {}, true, {3, 5}, {{3, 5}, {4, 5}}},
+        {"Black stuck: the pass", {"W", ".B"}, true, {3, 3}, {}},
+        {"neither side can move: the end", FullBoard, true, {3, 5}, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        match().start(std::make_unique<HumanPlayer>(1, "Joueur 1"), std::make_unique<HumanPlayer>(2, "Joueur 2"));
+        if (!row.rows.empty())
+            boardsetup::set(row.rows);
+        if (row.submit)
+            match().submitMove(row.square);
+        EXPECT_EQ(squaresOf(match().step()), row.written);
+    }
 }
 
 TEST_F(MatchPlay, LastSquareFilledEndsTheMatchAtTheNextStep)

@@ -1,10 +1,8 @@
 // Perft: the number of move sequences of each length from the start position, counted with the
 // board's own scan and move operations and compared with the well-known counts.
 #include "rules/Board.h"
-#include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardPerft.h"
 #include "tests/rules/BoardSetup.h"
-#include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +13,7 @@ namespace {
 using boardsetup::boardPerft;
 using Counter = boardsetup::PerftCounter;
 
-class Perft : public GlTest {};
+class Perft : public testing::Test {};
 
 TEST_F(Perft, MatchesKnownCountsToDepthEight)
 {
@@ -30,7 +28,6 @@ TEST_F(Perft, MatchesKnownCountsToDepthEight)
         EXPECT_EQ(counter.mismatches, 0u);
         EXPECT_EQ(boardsetup::snapshot(), start) << "restoring the cells must undo every move";
     }
-    pool::drain(); // the moves filled the particle pool
 }
 
 TEST_F(Perft, PassIsOnePlyAndAFinishedGameOneLeaf)
@@ -43,7 +40,6 @@ TEST_F(Perft, PassIsOnePlyAndAFinishedGameOneLeaf)
     EXPECT_EQ(boardPerft(board, Black, 2, counter), 1u); // pass, then White's one move
     EXPECT_EQ(boardPerft(board, Black, 5, counter), 1u); // the game ends after that move
     EXPECT_EQ(counter.mismatches, 0u);
-    pool::drain();
 }
 
 } // namespace

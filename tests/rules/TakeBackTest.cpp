@@ -2,9 +2,7 @@
 // of the shorter game played from the start.
 #include "rules/Board.h"
 #include "rules/Match.h"
-#include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardSetup.h"
-#include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +29,9 @@ struct Played {
     std::vector<std::string> history;
 };
 
-class TakeBack : public GlTest {
+class TakeBack : public testing::Test {
 protected:
-    void TearDown() override
-    {
-        Match::destroyInstance();
-        pool::drain();
-    }
+    void TearDown() override { Match::destroyInstance(); }
 
     // A new match of two keyboard players with `moves` played, each submitted and stepped.
     static void play(const std::vector<CellPos>& moves)
@@ -93,7 +87,6 @@ TEST_F(TakeBack, LeavesExactlyTheShorterGame)
         EXPECT_EQ(after.scoreTwo, expected.scoreTwo);
         EXPECT_EQ(after.turn, expected.turn);
         EXPECT_EQ(after.history, expected.history);
-        pool::drain();
     }
 }
 

@@ -4,7 +4,6 @@
 #include "app/opponent/ComputerTurn.h"
 #include "render/CursorControl.h"
 #include "rules/Match.h"
-#include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
@@ -21,7 +20,6 @@ protected:
     void TearDown() override
     {
         Match::destroyInstance();
-        pool::drain();
     }
 
     // The computer's choice once its worker has finished.
@@ -92,7 +90,6 @@ TEST_F(ComputerOpponent, WholeGamesAtLevelOneEndWithTheBoardsResult)
         EXPECT_EQ(first.score(), black);
         EXPECT_EQ(second.score(), white);
         EXPECT_EQ(match.result()->winner().score(), std::max(black, white));
-        pool::drain();
     }
 }
 

@@ -5,7 +5,6 @@
 #include "render/CursorControl.h"
 #include "render/Directions.h"
 #include "rules/Match.h"
-#include "tests/particles/PoolProbe.h"
 #include "tests/rules/BoardSetup.h"
 #include "tests/support/OffscreenGl.h"
 
@@ -22,7 +21,6 @@ protected:
     void TearDown() override
     {
         Match::destroyInstance();
-        pool::drain();
     }
 };
 

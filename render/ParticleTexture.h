@@ -1,6 +1,6 @@
 #pragma once
 // The particle texture: made once from a TGA picture and left bound to GL_TEXTURE_2D with
-// linear filtering and GL_MODULATE.
+// linear filtering and GL_MODULATE; the particle pool is handed its name.
 #include <cstdint>
 
 // Generates a texture name and uploads the picture at `path` when it is a whole 24-bit picture
