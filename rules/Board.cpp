@@ -126,6 +126,18 @@ bool Board::hasLegalMove(Cell colour) const
     return false;
 }
 
+std::vector<CellPos> Board::legalMoves(Cell colour) const
+{
+    std::vector<CellPos> moves;
+    for (std::uint8_t x = FirstSquare; x <= LastSquare; ++x) {
+        for (std::uint8_t y = FirstSquare; y <= LastSquare; ++y) {
+            if (flipCount(x, y, colour) != 0)
+                moves.push_back(CellPos{x, y});
+        }
+    }
+    return moves;
+}
+
 std::uint8_t Board::playMove(std::uint8_t x, std::uint8_t y, Cell colour)
 {
     return applyMove(x, y, colour, true);

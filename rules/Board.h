@@ -8,6 +8,7 @@
 #include "rules/Cell.h"
 
 #include <cstdint>
+#include <vector>
 
 class Board {
 public:
@@ -28,6 +29,8 @@ public:
     std::uint8_t flipCount(std::uint8_t x, std::uint8_t y, Cell colour) const;
     // Some playing square has a non-zero flipCount; scans x outer, y inner.
     bool hasLegalMove(Cell colour) const;
+    // Every playing square with a non-zero flipCount for `colour`, x outer, y inner.
+    std::vector<CellPos> legalMoves(Cell colour) const;
     // Plays the move and returns the discs flipped. 0: illegal, nothing changed, no burst.
     // Otherwise each square written gets one particle burst just before its write, the played
     // square once per capturing direction.
