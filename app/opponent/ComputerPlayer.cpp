@@ -1,6 +1,7 @@
 #include "app/opponent/ComputerPlayer.h"
 
 #include "app/opponent/BoardPosition.h"
+#include "app/records/GameRecord.h"
 
 namespace {
 
@@ -32,6 +33,11 @@ bool ComputerPlayer::takeMove()
         return false;
     m_hasPendingMove = false;
     return true;
+}
+
+std::string ComputerPlayer::recordedName() const
+{
+    return records::computerName(m_level);
 }
 
 void ComputerPlayer::startThinking(const Board& board, Cell colour)

@@ -13,6 +13,7 @@
 #include "rules/Player.h"
 
 #include <optional>
+#include <string>
 
 class ComputerPlayer : public Player {
 public:
@@ -22,6 +23,8 @@ public:
 
     void setMove(CellPos pos) override;
     bool takeMove() override;
+    // "Ordinateur niveau 3": the level, whatever the name on screen.
+    std::string recordedName() const override;
 
     // Starts thinking about `board` with `colour` to move; does nothing unless idle.
     void startThinking(const Board& board, Cell colour);
