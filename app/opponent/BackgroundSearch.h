@@ -1,7 +1,7 @@
 #pragma once
 // Searches that run beside the frames: each run is one worker thread, started, polled once a
 // frame and cancelled from the main thread. The computer's thinking and the hint run here, and so
-// will any later analysis: a job is any use of an engine::Search that returns an answer.
+// can any later analysis: a job is any use of an engine::Search that returns an answer.
 //
 // A run goes waiting (its thread is made) -> running (the worker has claimed it) -> done (the
 // work returned). The worker claims the run and cancel() marks it cancelled on one atomic, so a
@@ -11,7 +11,7 @@
 // joined and the run's answer dropped; no answer is ever delivered after it.
 //
 // Only the main thread calls these operations; the worker touches nothing but its work and the
-// answer it writes. This file's BackgroundWork is the one place in app/ that starts threads.
+// answer it writes. BackgroundWork is the one place in app/ that starts threads.
 #include "engine/Search.h"
 
 #include <functional>
