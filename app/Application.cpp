@@ -1,7 +1,5 @@
 #include "app/Application.h"
 
-#include "app/MatchRecording.h"
-#include "app/MoveBursts.h"
 #include "app/QuitSignals.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/sound/MixerSound.h"
@@ -16,11 +14,16 @@
 
 #include <SDL.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 Application* Application::s_instance = nullptr;
 
 namespace {
+
+constexpr double LevelNoticeSeconds = 2.0;
+constexpr float LevelNoticeY = 0.9f; // overlay units: the line under the title's prompt
 
 // A 1024 x 768 double-buffered window, 24 bits deep with a 16-bit depth buffer; full screen
 // unless the player asked for a window.
@@ -48,7 +51,9 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
     : m_options(options)
     , m_soundDevice(std::move(sound))
     , m_sound(*m_soundDevice)
-    , m_screens(*this)
+    , m_session(m_sound, m_frameClock)
+    , m_host(m_options, m_session, m_sound, m_frameClock)
+    , m_screens(m_host)
     , m_pacer(m_frameClock)
 {
     Display::instance()->createWindow(text::Caption, gameVideoSettings(m_options.windowed));
@@ -57,8 +62,8 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
     if (!m_hasWindow)
         return; // the window code has said why on stderr
     catchQuitSignals(); // after SDL's video start, which installs handlers of its own
-    resetTransitionClock(); // SDL's clock counts from here
-    loadSettings();
+    m_host.resetTransitionClock(); // SDL's clock counts from here
+    m_host.loadSettings();
     m_sound.startMusic();
     Renderer* renderer = Renderer::instance();
     renderer->beginFrame();
@@ -67,9 +72,8 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& 
 
 Application::~Application()
 {
-    m_hint.cancel();
     m_sound.closeEffect();
-    Match::destroyInstance();
+    m_session.end(); // its searches stop; the match goes, unkept (run() kept it)
     Renderer::destroyInstance();
     Display::destroyInstance();
     // SDL_mixer keeps the audio device open until told otherwise; it goes before SDL itself.
@@ -111,12 +115,7 @@ void Application::run()
         }
         m_pacer.waitForNextFrame();
     }
-    keepMatchOnce(); // a quit signal or the credits' key may end the game mid-match
-}
-
-void Application::playEffect(const char* path)
-{
-    m_sound.playEffect(path);
+    m_session.keepMatchOnce(); // a quit signal or the credits' key may end the game mid-match
 }
 
 void Application::runTitle()
@@ -163,20 +162,21 @@ void Application::runStartFlash()
 void Application::runPlaying()
 {
     m_screens.stepPlaying();
-    guideHint(); // first: a hint for a position gone is stopped before the computer thinks
-    playComputerTurn();
+    m_session.guideHint(); // first: a hint for a position gone is stopped before the computer thinks
+    if (m_screens.state() == Playing)
+        m_session.playComputerTurn();
     SDL_EnableUNICODE(1); // the aids' letters are read as typed
     SDL_Event event;
     while (SDL_PollEvent(&event))
         m_screens.onPlayingEvent(event);
     m_screens.applyHeldTilt();
 
-    ComputerPlayer* computer = computerToMove();
+    const bool computer = m_session.computerToMove();
     // Leaving the match mid-think: the search stops and its worker is joined at once.
     if (computer && m_screens.state() != Playing)
-        computer->stopThinking();
+        m_session.stopComputerThinking();
     if (m_screens.state() != Playing && m_screens.state() != GameOver)
-        keepMatchOnce(); // left before its end
+        m_session.keepMatchOnce(); // left before its end
 
     const Match* match = Match::instance();
     const Player* mover = match->player(match->turn()); // null once the match is over
@@ -186,35 +186,6 @@ void Application::runPlaying()
         drawMatchFrame(hint);
     else
         drawMatchFrame(mover ? turnMessage(mover->name(), m_message).c_str() : nullptr);
-}
-
-ComputerPlayer* Application::computerToMove() const
-{
-    const Match* match = Match::instance();
-    if (match->isGameOver())
-        return nullptr;
-    return dynamic_cast<ComputerPlayer*>(match->player(match->turn()));
-}
-
-void Application::playComputerTurn()
-{
-    ComputerPlayer* computer = computerToMove();
-    if (!computer || m_screens.state() != Playing)
-        return;
-    Match* match = Match::instance();
-    Renderer* renderer = Renderer::instance();
-    const Cell colour = match->turn() == 1 ? Black : White;
-    const double now = m_frameClock.milliseconds() * 0.001;
-    const ComputerTurn::Step step =
-        m_computerTurn.update(*computer, *Board::instance(), colour, renderer->cursorCell(), now);
-    // The same requests and cues as the keys of a player.
-    if (step.cursorDirection) {
-        renderer->moveCursor(step.cursorDirection);
-        playEffect(cue::Cursor);
-    } else if (step.drop) {
-        match->submitMove(renderer->cursorCell());
-        playEffect(cue::Drop);
-    }
 }
 
 void Application::runGameOver()
@@ -272,87 +243,39 @@ void Application::drawMatchFrame(const char* message)
     renderer->present();
 }
 
-namespace {
-
-// Side `side`'s player: the computer on `computerSide` (0: none) at `level`, else the keyboard.
-std::unique_ptr<Player> makePlayer(std::int32_t side, const char* name, std::int32_t computerSide, int level)
+SceneMarks Application::currentMarks() const
 {
-    if (computerSide == side)
-        return std::make_unique<ComputerPlayer>(side, text::ComputerName, level);
-    return std::make_unique<HumanPlayer>(side, name);
+    SceneMarks marks;
+    if (!m_host.settings().marks)
+        return marks;
+    const Match* match = Match::instance();
+    if (!match->isGameOver() && match->turn() != 0) {
+        const Cell colour = match->turn() == 1 ? Black : White;
+        for (const CellPos square : Board::instance()->legalMoves(colour))
+            marks.legal |= SceneMarks::bitOf(square.x, square.y);
+    }
+    const std::vector<PlayedTurn>& history = match->history();
+    for (auto turn = history.rbegin(); turn != history.rend(); ++turn) {
+        if (!turn->pass) {
+            marks.hasLast = true;
+            marks.last = turn->pos;
+            break;
+        }
+    }
+    return marks;
 }
 
-} // namespace
-
-void Application::startMatch(const char* playerOneName, const char* playerTwoName)
+void Application::drawAidsOverlay()
 {
-    startMatchWith(playerOneName, playerTwoName, m_options.computerSide);
+    Renderer* renderer = Renderer::instance();
+    if (m_screens.state() == Title && m_frameClock.milliseconds() * 0.001 - m_host.levelChosenAt() < LevelNoticeSeconds)
+        renderer->drawCentredLine(levelMessage(m_host.settings().level, m_notice).c_str(), LevelNoticeY);
+    if (m_screens.helpShown())
+        renderer->drawTextPanel(text::HelpLines, text::HelpLineCount);
 }
 
-void Application::startMatchWith(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide)
+const char* Application::hintPrompt()
 {
-    keepMatchOnce(); // the match before, if any, goes to the file first
-    m_hint.cancel();
-    const int level = m_options.levelGiven ? m_options.level : m_settings.level;
-    Match::instance()->start(makePlayer(1, playerOneName, computerSide, level),
-                             makePlayer(2, playerTwoName, computerSide, level));
-    m_matchKept = false;
-}
-
-void Application::stepMatch()
-{
-    stepMatchWithBursts(*Match::instance());
-    if (Match::instance()->isGameOver())
-        keepMatchOnce();
-}
-
-void Application::keepMatchOnce()
-{
-    if (m_matchKept)
-        return;
-    m_matchKept = true;
-    if (m_settings.records)
-        keepMatch(*Match::instance());
-}
-
-bool Application::isMatchOver() const
-{
-    return Match::instance()->isGameOver();
-}
-
-void Application::releaseMatch()
-{
-    keepMatchOnce();
-    Match::destroyInstance();
-}
-
-void Application::submitCursorSquare()
-{
-    Match::instance()->submitMove(Renderer::instance()->cursorCell());
-}
-
-bool Application::humanToMove() const
-{
-    return computerToMove() == nullptr;
-}
-
-void Application::moveCursor(std::int32_t direction)
-{
-    m_hint.stopWalking(); // the player steers
-    Renderer::instance()->moveCursor(direction);
-}
-
-void Application::stepTilt(std::int32_t direction)
-{
-    Renderer::instance()->stepTilt(direction);
-}
-
-void Application::resetTransitionClock()
-{
-    m_transitionStart = m_frameClock.milliseconds();
-}
-
-float Application::transitionSeconds() const
-{
-    return float(m_frameClock.milliseconds() - m_transitionStart) * 0.001f;
+    const std::optional<CellPos> square = m_session.hintSquare();
+    return square ? hintMessage(*square, m_message).c_str() : nullptr;
 }

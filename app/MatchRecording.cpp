@@ -1,10 +1,9 @@
 #include "app/MatchRecording.h"
 
 #include "app/opponent/BoardPosition.h"
-#include "app/opponent/ComputerPlayer.h"
-#include "app/records/GameReplay.h"
 #include "app/records/Ggf.h"
 #include "app/records/RecordsFile.h"
+#include "rules/Board.h"
 #include "rules/Match.h"
 
 #include <cstdio>
@@ -14,11 +13,21 @@ namespace {
 
 std::string recordName(const Player* player)
 {
-    if (!player)
-        return "";
-    if (const auto* computer = dynamic_cast<const ComputerPlayer*>(player))
-        return records::computerName(computer->level());
-    return player->name();
+    return player ? player->recordedName() : "";
+}
+
+// Black's final disc difference on the board as it stands, counted as --solve counts it: empty
+// squares go to the winner.
+int blackResultOn(const Board& board)
+{
+    const int black = board.count(Black);
+    const int white = board.count(White);
+    const int empty = 64 - black - white;
+    if (black > white)
+        return black - white + empty;
+    if (black < white)
+        return black - white - empty;
+    return 0;
 }
 
 } // namespace
@@ -32,10 +41,8 @@ records::GameRecord recordOf(const Match& match, long long seconds)
     for (const PlayedTurn& turn : match.history())
         game.turns.push_back({turn.side == 1, turn.pass ? records::Pass : squareOf(turn.pos.x, turn.pos.y)});
     if (match.isGameOver()) {
-        // The result counts as --solve does: empty squares go to the winner.
-        const records::Replay played = records::replay(game.start, true, game.turns, false);
-        game.finished = played.ok && played.isOver();
-        game.result = game.finished ? played.blackResult() : 0;
+        game.finished = true;
+        game.result = blackResultOn(*Board::instance());
     }
     return game;
 }

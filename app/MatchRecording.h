@@ -1,6 +1,7 @@
 #pragma once
-// Keeping the one match in the file of games: its players as shown on screen (the computer with
-// its level), every move and pass from Match::history(), and its result once it is over.
+// Keeping the one match in the file of games: its players under the names they are recorded
+// under (the computer with its level), every move and pass from Match::history(), and its result
+// once it is over, read from the board the match was played on.
 //
 // The history is read when the match is kept, never copied along the way, so whatever the match
 // took back by then is not kept. A match without a single move is not worth a line.

@@ -7,6 +7,11 @@ const char* Player::name() const
     return m_name.c_str();
 }
 
+std::string Player::recordedName() const
+{
+    return name();
+}
+
 HumanPlayer::HumanPlayer(std::int32_t number, const char* name) : Player(number, name) {}
 
 void HumanPlayer::setMove(CellPos pos)

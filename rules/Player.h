@@ -11,6 +11,9 @@ public:
     virtual ~Player() = default;
 
     virtual const char* name() const;
+    // The name the match is kept under in the file of games: the shown name unless a kind of
+    // player says otherwise.
+    virtual std::string recordedName() const;
     virtual void setMove(CellPos pos) = 0;
     // True once per submitted square; the square is then read with pendingMove().
     virtual bool takeMove() = 0;

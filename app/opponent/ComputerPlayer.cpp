@@ -1,8 +1,7 @@
 #include "app/opponent/ComputerPlayer.h"
 
 #include "app/opponent/BoardPosition.h"
-
-#include <chrono>
+#include "app/records/GameRecord.h"
 
 namespace {
 
@@ -36,24 +35,29 @@ bool ComputerPlayer::takeMove()
     return true;
 }
 
+std::string ComputerPlayer::recordedName() const
+{
+    return records::computerName(m_level);
+}
+
 void ComputerPlayer::startThinking(const Board& board, Cell colour)
 {
     if (m_state != State::Idle)
         return;
     const engine::Position position = positionOf(board, colour);
-    m_finished.store(false);
     m_state = State::Thinking;
-    m_worker = std::thread([this, position] {
-        m_result = m_search.chooseMove(position, m_level);
-        m_finished.store(true, std::memory_order_release);
+    m_thinking.start(m_search, [position, level = m_level](engine::Search& search) {
+        return search.chooseMove(position, level);
     });
 }
 
 std::optional<CellPos> ComputerPlayer::chosenMove()
 {
-    if (m_state == State::Thinking && m_finished.load(std::memory_order_acquire)) {
-        m_worker.join();
-        m_state = State::Chosen;
+    if (m_state == State::Thinking) {
+        if (std::optional<engine::SearchResult> answer = m_thinking.poll()) {
+            m_result = *answer;
+            m_state = State::Chosen;
+        }
     }
     if (m_state != State::Chosen)
         return std::nullopt;
@@ -66,14 +70,6 @@ std::optional<CellPos> ComputerPlayer::chosenMove()
 
 void ComputerPlayer::stopThinking()
 {
-    if (m_worker.joinable()) {
-        // A stop that comes before the worker has begun its search would be forgotten when it
-        // begins, so keep asking until the worker says it is done.
-        while (!m_finished.load(std::memory_order_acquire)) {
-            m_search.stop();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        m_worker.join();
-    }
+    m_thinking.cancel();
     m_state = State::Idle;
 }

@@ -3,8 +3,6 @@
 #include "app/opponent/BoardPosition.h"
 #include "app/opponent/ConeStep.h"
 
-#include <chrono>
-
 namespace {
 // Plenty for one level-4 search; allocated once, on the first hint.
 constexpr std::size_t TableMegabytes = 8;
@@ -27,23 +25,16 @@ void HintGuide::ask(const Board& board, Cell colour, std::size_t turnsPlayed)
     const engine::Position position = positionOf(board, colour);
     m_asked = true;
     m_turnsPlayed = turnsPlayed;
-    m_searching = true;
-    m_finished.store(false);
-    m_worker = std::thread([this, position] {
-        m_result = m_search->chooseMove(position, Level);
-        m_finished.store(true, std::memory_order_release);
-    });
+    m_seeking.start(*m_search, [position](engine::Search& search) { return search.chooseMove(position, Level); });
 }
 
 std::int32_t HintGuide::update(CellPos cursor, std::size_t turnsPlayed, double now)
 {
     if (m_asked && turnsPlayed != m_turnsPlayed)
         cancel();
-    if (m_searching && m_finished.load(std::memory_order_acquire)) {
-        m_worker.join();
-        m_searching = false;
-        if (m_result.move >= 0) {
-            m_square = cellOf(m_result.move);
+    if (const std::optional<engine::SearchResult> answer = m_seeking.poll()) {
+        if (answer->move >= 0) {
+            m_square = cellOf(answer->move);
             m_walking = true;
             m_lastStep = now - StepSeconds; // the first step at once
         }
@@ -59,16 +50,7 @@ std::int32_t HintGuide::update(CellPos cursor, std::size_t turnsPlayed, double n
 
 void HintGuide::cancel()
 {
-    if (m_worker.joinable()) {
-        // A stop that comes before the worker has begun its search would be forgotten when it
-        // begins, so keep asking until the worker says it is done.
-        while (!m_finished.load(std::memory_order_acquire)) {
-            m_search->stop();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        m_worker.join();
-    }
-    m_searching = false;
+    m_seeking.cancel();
     m_asked = false;
     m_square.reset();
     m_walking = false;

@@ -1,21 +1,20 @@
 #pragma once
-// The hint: the best move of the side to move, found by a level-4 search on a worker thread (the
+// The hint: the best move of the side to move, found by a level-4 search in the background (the
 // frames keep coming), then shown by walking the cone to it one square at a time, as the computer
 // walks to its own moves.
 //
 // A hint belongs to the position it was asked for, known by the match's number of turns played:
 // once that changes (a move, a pass, a take-back) the hint is forgotten and a search still
-// running is stopped. Only the main thread calls these; the worker touches nothing but its
-// search and result. The destructor stops and joins the worker.
+// running is stopped. Only the main thread calls these. The destructor stops the search and
+// joins its worker.
+#include "app/opponent/BackgroundSearch.h"
 #include "engine/Search.h"
 #include "rules/Board.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <thread>
 
 class HintGuide {
 public:
@@ -43,10 +42,7 @@ public:
 
 private:
     std::unique_ptr<engine::Search> m_search; // made on the first hint: most games never ask
-    std::thread m_worker;
-    std::atomic<bool> m_finished{false};
-    engine::SearchResult m_result; // written by the worker before it sets m_finished
-    bool m_searching = false;
+    MoveSearch m_seeking; // after m_search, which it uses: stopped before the search goes
     bool m_asked = false;
     std::size_t m_turnsPlayed = 0; // the position the hint is for
     std::optional<CellPos> m_square;

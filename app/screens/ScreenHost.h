@@ -1,8 +1,8 @@
 #pragma once
 // What the screens ask of the rest of the game while they handle keys and advance: the one
 // match, the board view's cursor and tilt, the flash's transition clock and the sound cues.
-// The Application answers over the one Match, the one Renderer, its frame clock and its sound
-// streams; the screens' tests answer with recorders.
+// The game's GameScreenHost answers over its match session, the one Renderer, the frame clock
+// and the sound streams; the screens' tests answer with recorders.
 #include "rules/Cell.h"
 
 #include <cstdint>

@@ -1,0 +1,71 @@
+#pragma once
+// The screens' host in the game: what the screens ask, answered by the match session, the one
+// Renderer's board view, the sound cues, the frame clock and the player's settings.
+//
+// It holds the settings as read from the settings file at start-up and writes the whole file
+// again after each change the player makes (marks, sound, level); once a write has failed it
+// stops trying for the run, and the choices hold until the game ends. It calls nothing of the
+// screens nor of the Application, which owns it: the screens call in, never the other way round.
+#include "app/FramePacer.h"
+#include "app/MatchSession.h"
+#include "app/cli/CommandLine.h"
+#include "app/screens/ScreenHost.h"
+#include "app/settings/Settings.h"
+#include "app/sound/SoundCues.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class GameScreenHost : public ScreenHost {
+public:
+    GameScreenHost(const GameOptions& options, MatchSession& session, SoundCues& sound, const FrameClock& clock);
+
+    // Reads the settings file and applies the sound setting (before the music starts).
+    void loadSettings();
+    const Settings& settings() const { return m_settings; }
+    // When the player last chose a level on the title, in seconds on the clock.
+    double levelChosenAt() const { return m_levelChosenAt; }
+
+    void startMatch(const char* playerOneName, const char* playerTwoName) override;
+    void stepMatch() override;
+    bool isMatchOver() const override;
+    void releaseMatch() override;
+    void submitCursorSquare() override;
+    bool humanToMove() const override;
+    void moveCursor(std::int32_t direction) override;
+    void stepTilt(std::int32_t direction) override;
+
+    void startComputerMatch() override;
+    std::optional<CellPos> squareAtPointer(int column, int row) const override;
+    CellPos cursorCell() const override;
+    void placeCursor(CellPos cell) override;
+    void takeBack() override;
+    void askHint() override;
+    void toggleMarks() override;
+    void toggleSound() override;
+    void chooseLevel(int level) override;
+
+    void resetTransitionClock() override;
+    float transitionSeconds() const override;
+
+    void playEffect(const char* path) override;
+
+    GameScreenHost(const GameScreenHost&) = delete;
+    GameScreenHost& operator=(const GameScreenHost&) = delete;
+
+private:
+    // The computer's level for a new match: the command line's, else the remembered one.
+    int matchLevel() const;
+    void saveSettings();
+
+    const GameOptions& m_options;
+    MatchSession& m_session;
+    SoundCues& m_sound;
+    const FrameClock& m_clock;
+    std::uint32_t m_transitionStart = 0; // milliseconds on m_clock
+    Settings m_settings;
+    std::string m_settingsPath; // empty when no folder for it is known
+    bool m_settingsSaveFailed = false; // said once on stderr; later saves stay quiet
+    double m_levelChosenAt = -1.0e9; // seconds on m_clock; the notice shows for a moment after
+};
