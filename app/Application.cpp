@@ -34,7 +34,7 @@ VideoSettings gameVideoSettings(bool windowed)
 
 } // namespace
 
-Application* Application::instance(const GameOptions& options)
+Application* Application::instance(const cli::GameOptions& options)
 {
     if (!s_instance)
         s_instance = new Application(std::make_unique<MixerSound>(), options);
@@ -47,7 +47,7 @@ void Application::destroyInstance()
     s_instance = nullptr;
 }
 
-Application::Application(std::unique_ptr<SoundDevice> sound, const GameOptions& options)
+Application::Application(std::unique_ptr<SoundDevice> sound, const cli::GameOptions& options)
     : m_options(options)
     , m_soundDevice(std::move(sound))
     , m_sound(*m_soundDevice)

@@ -38,13 +38,13 @@ class Application {
 public:
     // The first call creates the application (and so the window) with the SDL_mixer sound and
     // `options`; later calls return it and ignore their argument.
-    static Application* instance(const GameOptions& options = GameOptions());
+    static Application* instance(const cli::GameOptions& options = cli::GameOptions());
     // Shuts down and destroys the application; nothing when there is none.
     static void destroyInstance();
 
     // Opens the window (full screen unless `options` ask for a window); only when it opened,
     // starts `sound` and shows a black first frame.
-    explicit Application(std::unique_ptr<SoundDevice> sound, const GameOptions& options = GameOptions());
+    explicit Application(std::unique_ptr<SoundDevice> sound, const cli::GameOptions& options = cli::GameOptions());
     ~Application();
 
     bool hasWindow() const { return m_hasWindow; }
@@ -75,7 +75,7 @@ private:
 
     static Application* s_instance;
 
-    GameOptions m_options;
+    cli::GameOptions m_options;
     std::unique_ptr<SoundDevice> m_soundDevice;
     SoundCues m_sound;
     // The one clock of the screens: the frame pacing, the flash's transition and the computer's

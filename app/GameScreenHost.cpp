@@ -15,7 +15,7 @@ constexpr std::int32_t DefaultComputerSide = 2;
 
 } // namespace
 
-GameScreenHost::GameScreenHost(const GameOptions& options, MatchSession& session, SoundCues& sound,
+GameScreenHost::GameScreenHost(const cli::GameOptions& options, MatchSession& session, SoundCues& sound,
                                const FrameClock& clock)
     : m_options(options), m_session(session), m_sound(sound), m_clock(clock)
 {
@@ -23,9 +23,9 @@ GameScreenHost::GameScreenHost(const GameOptions& options, MatchSession& session
 
 void GameScreenHost::loadSettings()
 {
-    m_settingsPath = settingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    m_settingsPath = settings::settingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     std::string error;
-    m_settings = readSettingsFile(m_settingsPath, error);
+    m_settings = settings::readSettingsFile(m_settingsPath, error);
     if (!error.empty())
         std::cerr << errorLine(error);
     m_sound.setMuted(!m_settings.sound);
@@ -36,7 +36,7 @@ void GameScreenHost::saveSettings()
     if (m_settingsSaveFailed)
         return;
     std::string error;
-    if (!writeSettingsFile(m_settingsPath, m_settings, error)) {
+    if (!settings::writeSettingsFile(m_settingsPath, m_settings, error)) {
         std::cerr << errorLine(error);
         m_settingsSaveFailed = true; // the game goes on; the choice holds for this run
     }

@@ -19,11 +19,11 @@
 
 class GameScreenHost : public ScreenHost {
 public:
-    GameScreenHost(const GameOptions& options, MatchSession& session, SoundCues& sound, const FrameClock& clock);
+    GameScreenHost(const cli::GameOptions& options, MatchSession& session, SoundCues& sound, const FrameClock& clock);
 
     // Reads the settings file and applies the sound setting (before the music starts).
     void loadSettings();
-    const Settings& settings() const { return m_settings; }
+    const settings::Settings& settings() const { return m_settings; }
     // When the player last chose a level on the title, in seconds on the clock.
     double levelChosenAt() const { return m_levelChosenAt; }
 
@@ -59,12 +59,12 @@ private:
     int matchLevel() const;
     void saveSettings();
 
-    const GameOptions& m_options;
+    const cli::GameOptions& m_options;
     MatchSession& m_session;
     SoundCues& m_sound;
     const FrameClock& m_clock;
     std::uint32_t m_transitionStart = 0; // milliseconds on m_clock
-    Settings m_settings;
+    settings::Settings m_settings;
     std::string m_settingsPath; // empty when no folder for it is known
     bool m_settingsSaveFailed = false; // said once on stderr; later saves stay quiet
     double m_levelChosenAt = -1.0e9; // seconds on m_clock; the notice shows for a moment after

@@ -20,7 +20,7 @@ namespace {
 // Status of a command line we cannot act on.
 constexpr int BadUsageStatus = 2;
 
-int play(const GameOptions& options)
+int play(const cli::GameOptions& options)
 {
     std::string error;
     if (!enterDataFolder(error)) // the game reads ./data/...: start where that folder is
@@ -33,7 +33,7 @@ int play(const GameOptions& options)
     return hasWindow ? 0 : 1;
 }
 
-int answer(const AnalysisOutcome& outcome)
+int answer(const cli::AnalysisOutcome& outcome)
 {
     std::fputs(outcome.output.c_str(), stdout);
     for (const std::string& line : outcome.errors)
@@ -52,35 +52,35 @@ void showProgress(const std::string& line)
 
 int main(int argc, char** argv)
 {
-    const ParsedCommandLine parsed = parseCommandLine(argc, argv);
+    const cli::ParsedCommandLine parsed = cli::parseCommandLine(argc, argv);
     if (!parsed.ok) {
-        std::fprintf(stderr, "%s%s\n", errorLine(parsed.error).c_str(), usageLine().c_str());
+        std::fprintf(stderr, "%s%s\n", errorLine(parsed.error).c_str(), cli::usageLine().c_str());
         return BadUsageStatus;
     }
-    const GameOptions& options = parsed.options;
+    const cli::GameOptions& options = parsed.options;
     switch (options.action) {
-    case GameOptions::Action::Help:
-        std::fputs(helpText().c_str(), stdout);
+    case cli::GameOptions::Action::Help:
+        std::fputs(cli::helpText().c_str(), stdout);
         return 0;
-    case GameOptions::Action::Version:
-        std::printf("%s\n", versionLine().c_str());
+    case cli::GameOptions::Action::Version:
+        std::printf("%s\n", cli::versionLine().c_str());
         return 0;
-    case GameOptions::Action::Solve:
-    case GameOptions::Action::Move:
-        return answer(analyse(options));
-    case GameOptions::Action::Games:
-        return answer(listGames(records::recordsPath()));
-    case GameOptions::Action::Stats:
-        return answer(tallyGames(records::recordsPath()));
-    case GameOptions::Action::Analyze: {
+    case cli::GameOptions::Action::Solve:
+    case cli::GameOptions::Action::Move:
+        return answer(cli::analyse(options));
+    case cli::GameOptions::Action::Games:
+        return answer(cli::listGames(records::recordsPath()));
+    case cli::GameOptions::Action::Stats:
+        return answer(cli::tallyGames(records::recordsPath()));
+    case cli::GameOptions::Action::Analyze: {
         const bool watched = isatty(STDERR_FILENO);
-        const AnalysisOutcome outcome =
-            analyzeGame(options, records::recordsPath(), watched ? ProgressLine(showProgress) : ProgressLine());
+        const cli::AnalysisOutcome outcome =
+            cli::analyzeGame(options, records::recordsPath(), watched ? cli::ProgressLine(showProgress) : cli::ProgressLine());
         if (watched)
             std::fputs("\r\033[K", stderr); // the progress line goes before the answer comes
         return answer(outcome);
     }
-    case GameOptions::Action::Play:
+    case cli::GameOptions::Action::Play:
         break;
     }
     return play(options);

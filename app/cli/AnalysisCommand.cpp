@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace cli {
+
 namespace {
 
 // The table of one analysis: large enough that a 20-something-empty solve stays in it.
@@ -60,3 +62,5 @@ AnalysisOutcome analyse(const GameOptions& options)
     }
     return outcome;
 }
+
+} // namespace cli

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace cli {
+
 // A command's answer, which the entry prints: standard output as it is, then each line for
 // standard error through errorLine() (app/files/ErrorLine.h).
 struct AnalysisOutcome {
@@ -26,3 +28,5 @@ struct AnalysisOutcome {
 
 // Answers `options` (action Solve or Move).
 AnalysisOutcome analyse(const GameOptions& options);
+
+} // namespace cli

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace cli {
+
 #ifndef REVERSI_VERSION
 #define REVERSI_VERSION "0"
 #endif
@@ -186,3 +188,5 @@ std::string helpText()
         "\n"
         "Exit status: 0 done, 1 no window could be opened, 2 bad option, position, game or games file.\n";
 }
+
+} // namespace cli

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace cli {
+
 struct GameOptions {
     enum class Action {
         Play,    // open the window and play
@@ -42,3 +44,5 @@ std::string usageLine();
 std::string helpText();
 // "reversi <version>".
 std::string versionLine();
+
+} // namespace cli

@@ -11,6 +11,8 @@
 #include <chrono>
 #include <cstdio>
 
+namespace cli {
+
 namespace {
 
 // A field read from the file as it may go to a terminal: a hostile file could drive the terminal
@@ -192,3 +194,5 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
     out += summaryLine("White", review.white);
     return outcome;
 }
+
+} // namespace cli

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+namespace cli {
+
 // What --analyze reports while it runs: one line of progress, rewritten in place ("\r"). The
 // caller shows it only where a person watches (stderr a terminal).
 using ProgressLine = std::function<void(const std::string& line)>;
@@ -17,3 +19,5 @@ AnalysisOutcome listGames(const std::string& recordsPath);
 AnalysisOutcome tallyGames(const std::string& recordsPath);
 // options.game: a transcript, "@N" for kept game N, or "@" for the last one; options.level.
 AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recordsPath, const ProgressLine& progress);
+
+} // namespace cli

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace settings {
+
 const std::vector<BoolSettingKey> BoolSettingKeys = {
     {"marks", &Settings::marks},
     {"sound", &Settings::sound},
@@ -107,3 +109,5 @@ std::string settingsText(const Settings& settings)
         text += std::string(row.name) + " = " + std::to_string(settings.*row.field) + "\n";
     return text;
 }
+
+} // namespace settings

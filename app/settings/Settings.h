@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace settings {
+
 struct Settings {
     bool marks = false; // legal and last moves marked on the board
     bool sound = true;  // music and effects
@@ -38,3 +40,5 @@ void applySettingsText(const std::string& text, Settings& settings, std::vector<
 
 // The whole file's text: one line per key, in table order.
 std::string settingsText(const Settings& settings);
+
+} // namespace settings

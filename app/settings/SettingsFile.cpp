@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace settings {
+
 namespace {
 
 constexpr const char* FileName = "settings";
@@ -102,3 +104,5 @@ bool writeSettingsFile(const std::string& path, const Settings& settings, std::s
     error = "cannot save the settings in " + path + " (" + why + ")";
     return false;
 }
+
+} // namespace settings

@@ -11,6 +11,8 @@
 
 #include <string>
 
+namespace settings {
+
 // Larger files are not settings files; nothing of them is read.
 constexpr std::size_t MaxSettingsFileBytes = 64 * 1024;
 
@@ -25,3 +27,5 @@ Settings readSettingsFile(const std::string& path, std::string& error);
 // Writes `settings` to `path` whole, making its folders when needed. False, with one line in
 // `error`, when it could not (an empty path included).
 bool writeSettingsFile(const std::string& path, const Settings& settings, std::string& error);
+
+} // namespace settings

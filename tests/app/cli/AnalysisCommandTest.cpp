@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace cli;
+
 using Action = GameOptions::Action;
 
 // Square a1 first, then b1 ... h8; `overrides` sets single squares over a field of `fill`.

@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace cli;
+
 using Action = GameOptions::Action;
 
 struct Case {

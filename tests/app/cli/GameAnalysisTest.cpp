@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace cli;
+
 // Fewer exact positions than the command's, so that the sanitizer build keeps up; what must hold
 // holds at any threshold.
 constexpr int ExactEmpties = 16;

@@ -17,6 +17,8 @@ using namespace std::string_literals;
 
 namespace {
 
+using namespace settings;
+
 class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(m_folder + "/reversi"); }
