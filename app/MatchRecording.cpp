@@ -16,20 +16,6 @@ std::string recordName(const Player* player)
     return player ? player->recordedName() : "";
 }
 
-// Black's final disc difference on the board as it stands, counted as --solve counts it: empty
-// squares go to the winner.
-int blackResultOn(const Board& board)
-{
-    const int black = board.count(Black);
-    const int white = board.count(White);
-    const int empty = 64 - black - white;
-    if (black > white)
-        return black - white + empty;
-    if (black < white)
-        return black - white - empty;
-    return 0;
-}
-
 } // namespace
 
 records::GameRecord recordOf(const Match& match, long long seconds)
@@ -42,7 +28,8 @@ records::GameRecord recordOf(const Match& match, long long seconds)
         game.turns.push_back({turn.side == 1, turn.pass ? records::Pass : squareOf(turn.pos.x, turn.pos.y)});
     if (match.isGameOver()) {
         game.finished = true;
-        game.result = blackResultOn(*Board::instance());
+        // Counted as --solve counts it: the empty squares go to the winner.
+        game.result = positionOf(*Board::instance(), Black).finalDiff();
     }
     return game;
 }
