@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     if (levels.empty())
         levels = {3, 4};
     const std::vector<Listed> positions = fixedPositions();
-    engine::Search search(16, 1);
+    engine::Search search(engine::Evaluator::builtIn(), 16, 1);
     for (int level : levels) {
         for (std::size_t i = 0; i < positions.size(); ++i) {
             search.clear(); // each line on its own, whatever came before

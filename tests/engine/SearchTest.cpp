@@ -26,7 +26,7 @@ TEST(Search, EveryLevelPlaysALegalMove)
     };
     // Opening, midgame and ending positions, each level near its own exact-count threshold.
     const Case cases[] = {{0, 56}, {1, 56}, {2, 40}, {3, 24}, {4, 16}, {5, 10}, {6, 8}};
-    Search search(4, 42);
+    Search search(Evaluator::builtIn(), 4, 42);
     std::mt19937 random(99);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << ", " << c.empties << " empties");
@@ -42,7 +42,7 @@ TEST(Search, PassesWhenNoMoveIsLegal)
 {
     // X (to move) on b1 cannot take O's a1; O still has c1.
     const Position p{bitOf(1), bitOf(0)};
-    Search search(1, 1);
+    Search search(Evaluator::builtIn(), 1, 1);
     EXPECT_EQ(search.chooseMove(p, 5).move, -1);
     EXPECT_EQ(search.solve(p).move, -1);
 }
@@ -69,7 +69,7 @@ TEST(Search, StopEndsALongSearchWithALegalMove)
 {
     std::mt19937 random(5);
     const Position opening = randomplay::playDownTo(54, random);
-    Search search(4, 3);
+    Search search(Evaluator::builtIn(), 4, 3);
     SearchResult chosen;
     stopFromAnotherThread(search, [&] { chosen = search.chooseMove(opening, MaxLevel); });
     EXPECT_TRUE(isLegal(opening, chosen.move));
