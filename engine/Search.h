@@ -6,8 +6,8 @@
 // A Search owns its transposition table (allocated once, reused move after move through a game),
 // its random generator and the evaluation it scores positions with. One thread runs run, chooseMove
 // or solve at a time; stop() may be called from any thread while it runs.
-#include "engine/MoveOrdering.h"
 #include "engine/Evaluation.h"
+#include "engine/MoveOrdering.h"
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
 #include "engine/SearchLimits.h"

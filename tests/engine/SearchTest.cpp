@@ -47,6 +47,46 @@ TEST(Search, PassesWhenNoMoveIsLegal)
     EXPECT_EQ(search.solve(p).move, -1);
 }
 
+TEST(Search, FixedLimitsAreKeptAndGiveTheSameAnswerEveryTime)
+{
+    struct Case {
+        int empties;
+        SearchLimits limits;
+        bool exact;
+    };
+    const Case cases[] = {
+        {44, fixedLimits(1), false},
+        {44, fixedLimits(4), false},
+        {30, fixedLimits(6, 20), false},
+        {14, fixedLimits(3, 14), true},
+        {14, fixedLimits(3, 13), false},
+    };
+    std::mt19937 random(31);
+    Search search(Evaluator::builtIn(), 4, 1), again(Evaluator::builtIn(), 4, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.empties << " empties, depth " << c.limits.depth << ", exact from "
+                                        << c.limits.exactFrom);
+        Position p;
+        do
+            p = randomplay::playDownTo(c.empties, random);
+        while (popCount(p.moves()) < 2);
+        const SearchResult result = search.run(p, c.limits);
+        EXPECT_TRUE(isLegal(p, result.move));
+        EXPECT_EQ(result.exact, c.exact);
+        EXPECT_EQ(result.depth, c.exact ? c.empties : c.limits.depth);
+        if (c.exact) {
+            EXPECT_EQ(result.score, search.solve(p).score);
+        }
+        // No clock: another search, with its own table, comes to the same move, value and work.
+        const SearchResult other = again.run(p, c.limits);
+        EXPECT_EQ(other.move, result.move);
+        EXPECT_EQ(other.score, result.score);
+        EXPECT_EQ(other.nodes, result.nodes);
+        search.clear();
+        again.clear();
+    }
+}
+
 // Runs `think` on a worker thread and asks it to stop until it returns (a request made before
 // the search starts is forgotten, so it is repeated).
 template <class Think>
