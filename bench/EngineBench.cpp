@@ -2,8 +2,7 @@
 // positions #40 to #49 (20 to 26 empty squares), checked against their published values, with
 // either evaluation; exact solves of a wider set of played positions; and the midgame search's
 // speed with either evaluation.
-#include "engine/FixedDepthSearch.h"
-#include "engine/PatternEvaluation.h"
+#include "engine/Evaluation.h"
 #include "engine/Perft.h"
 #include "engine/PositionText.h"
 #include "engine/RandomSquare.h"
@@ -60,14 +59,13 @@ std::uint64_t nodesAsEdaxCounts(const engine::SearchResult& result)
 void BM_SolveFfo(benchmark::State& state)
 {
     const Ffo& ffo = FfoPositions[state.range(0) - 40];
-    // The evaluation only steers the midgame guess the solve starts from: 0 hand-tuned, 1 learnt.
-    const engine::ScopedEvaluation evaluation(state.range(1) ? engine::builtInWeights() : nullptr);
     engine::ParsedPosition parsed;
     if (!engine::parsePosition(ffo.text, parsed, nullptr)) {
         state.SkipWithError("bad position text");
         return;
     }
-    engine::Search search(64, 1);
+    // The evaluation only steers the midgame guess the solve starts from: 0 hand-tuned, 1 learnt.
+    engine::Search search(state.range(1) ? engine::Evaluator::builtIn() : engine::Evaluator::handTuned(), 64, 1);
     engine::SearchResult result;
     for (auto _ : state) {
         // Cleared (and the table's memory faulted in) outside the timing, as Edax clears its table
@@ -99,25 +97,25 @@ BENCHMARK(BM_SolveFfo)
 void BM_SolvePlayed(benchmark::State& state)
 {
     const int empties = static_cast<int>(state.range(0));
-    const engine::ScopedEvaluation evaluation(engine::builtInWeights());
     std::mt19937 random(99);
-    engine::FixedDepthSearch player(16);
+    engine::Search player(engine::Evaluator::builtIn(), 16, 1);
+    const engine::SearchLimits fourPlies = engine::fixedLimits(4);
     std::vector<engine::Position> positions;
     while (positions.size() < 16) {
         engine::Position p = engine::Position::start();
-        player.newGame();
+        player.clear();
         for (int ply = 0; ply < 8 && p.moves(); ++ply)
             engine::play(p, engine::randomSquare(p.moves(), random));
         while (p.empties() > empties && !p.isOver()) {
             if (p.moves())
-                engine::play(p, player.chooseMove(p, 4, 0));
+                engine::play(p, player.run(p, fourPlies).move);
             else
                 engine::pass(p);
         }
         if (p.empties() == empties && p.moves())
             positions.push_back(p);
     }
-    engine::Search search(64, 1);
+    engine::Search search(engine::Evaluator::builtIn(), 64, 1);
     std::uint64_t nodes = 0, searched = 0, most = 0; // nodes as BM_SolveFfo counts them
     for (auto _ : state) {
         for (const engine::Position& p : positions) {
@@ -151,18 +149,17 @@ void BM_MidgameNodes(benchmark::State& state)
         if (p.moves())
             positions.push_back(p);
     }
-    const engine::ScopedEvaluation evaluation(state.range(0) ? engine::builtInWeights() : nullptr);
-    engine::FixedDepthSearch search(16);
-    const std::uint64_t nodesBefore = search.nodes();
+    engine::Search search(state.range(0) ? engine::Evaluator::builtIn() : engine::Evaluator::handTuned(), 16, 1);
+    const engine::SearchLimits eightPlies = engine::fixedLimits(8);
+    std::uint64_t nodes = 0;
     for (auto _ : state) {
         for (const engine::Position& p : positions) {
             state.PauseTiming();
-            search.newGame();
+            search.clear();
             state.ResumeTiming();
-            search.midgame(p, 8);
+            nodes += search.run(p, eightPlies).nodes;
         }
     }
-    const std::uint64_t nodes = search.nodes() - nodesBefore;
     state.SetLabel(state.range(0) ? "learnt" : "hand-tuned");
     state.counters["nodes"] = static_cast<double>(nodes) / static_cast<double>(state.iterations());
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);

@@ -17,7 +17,7 @@ using engine::Position;
 class LevelPlayer : public MatchPlayer {
 public:
     LevelPlayer(int level, std::uint32_t seed)
-        : MatchPlayer("level " + std::to_string(level)), m_level(level), m_search(16, seed)
+        : MatchPlayer("level " + std::to_string(level)), m_level(level), m_search(engine::Evaluator::builtIn(), 16, seed)
     {
     }
     void newGame() override { m_search.clear(); }
@@ -28,7 +28,7 @@ public:
         return result.move;
     }
     bool lastMoveExact() const override { return m_lastExact; }
-    int exactEmpties() const override { return engine::levelSettings(m_level).exactEmpties; }
+    int exactEmpties() const override { return engine::levelLimits(m_level).exactFrom; }
 
 private:
     int m_level;
@@ -38,29 +38,29 @@ private:
 
 class FixedPlayer : public MatchPlayer {
 public:
-    // `weights` nullptr: the hand-tuned evaluation.
+    // `weights` nullptr: the built-in ones, or the hand-tuned evaluation if `handTuned`.
     FixedPlayer(const std::string& playerText, int depth, int exact, std::unique_ptr<engine::PatternWeights> weights,
                 bool handTuned)
-        : MatchPlayer(playerText), m_depth(depth), m_exact(exact), m_weights(std::move(weights)), m_handTuned(handTuned)
+        : MatchPlayer(playerText), m_limits(engine::fixedLimits(depth, exact)), m_weights(std::move(weights)),
+          m_search(handTuned ? engine::Evaluator::handTuned()
+                   : m_weights ? engine::Evaluator::learnt(*m_weights)
+                               : engine::Evaluator::builtIn(),
+                   16, 1)
     {
     }
-    void newGame() override { m_search.newGame(); }
+    void newGame() override { m_search.clear(); }
     int move(const Position& p) override
     {
-        const engine::ScopedEvaluation evaluation(m_handTuned ? nullptr
-                                                  : m_weights ? m_weights.get()
-                                                              : engine::builtInWeights());
-        m_lastExact = p.empties() <= m_exact; // no clock: the count always finishes
-        return m_search.chooseMove(p, m_depth, m_exact);
+        m_lastExact = p.empties() <= m_limits.exactFrom; // no clock: the count always finishes
+        return m_search.run(p, m_limits).move;
     }
     bool lastMoveExact() const override { return m_lastExact; }
-    int exactEmpties() const override { return m_exact; }
+    int exactEmpties() const override { return m_limits.exactFrom; }
 
 private:
-    int m_depth, m_exact;
+    engine::SearchLimits m_limits;
     std::unique_ptr<engine::PatternWeights> m_weights; // other than the built-in ones
-    bool m_handTuned;
-    engine::FixedDepthSearch m_search;
+    engine::Search m_search;
     bool m_lastExact = false;
 };
 

@@ -2,14 +2,14 @@
 // The players the match benchmarks put against each other, named on their command lines:
 //
 //   1 .. 5        the game's level, by its clock (Search::chooseMove)
-//   fixed:D:E     D plies in the midgame, exact from E empty squares, the learnt evaluation
+//   fixed:D:E     the same search with fixed limits and no clock: D plies in the midgame, exact
+//                 from E empty squares, the learnt evaluation
 //   fixed:D:E:hand  the same with the hand-tuned evaluation
 //   fixed:D:E:FILE  the same with the weights of a weight file (tools/training writes them)
 //   random        any legal move
 //   squares3      a classic weighted-squares table searched 3 plies deep (alpha-beta)
-#include "engine/FixedDepthSearch.h"
 #include "engine/Levels.h"
-#include "engine/PatternEvaluation.h"
+#include "engine/PatternWeights.h"
 #include "engine/Search.h"
 
 #include <cstdint>

@@ -4,7 +4,6 @@
 // late, what is owned for good (corners, stable discs) and who moves last take over.
 #include "engine/Evaluation.h"
 
-#include "engine/PatternEvaluation.h"
 #include "engine/Square.h"
 #include "engine/Stability.h"
 
@@ -34,13 +33,6 @@ int balance(const Position& p, Bits mask)
 }
 
 } // namespace
-
-int evaluate(const Position& p)
-{
-    if (const PatternWeights* weights = threadEvaluationWeights())
-        return patternEvaluate(p, *weights);
-    return handTunedEvaluate(p);
-}
 
 int handTunedEvaluate(const Position& p)
 {

@@ -23,7 +23,8 @@
 namespace engine {
 namespace {
 
-constexpr LevelSettings Table[MaxLevel] = {
+// Depth, exact from, seconds per move, random margin.
+constexpr SearchLimits Table[MaxLevel] = {
     {2, 6, 0.1, 12},
     {4, 10, 0.3, 2},
     {5, 12, 0.6, 0},
@@ -33,7 +34,7 @@ constexpr LevelSettings Table[MaxLevel] = {
 
 } // namespace
 
-LevelSettings levelSettings(int level)
+SearchLimits levelLimits(int level)
 {
     return Table[std::clamp(level, MinLevel, MaxLevel) - MinLevel];
 }

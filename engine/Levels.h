@@ -1,17 +1,13 @@
 #pragma once
-// The computer opponent's strength levels, 1 (beginner) to 5 (strongest).
-namespace engine {
+// The computer opponent's strength levels, 1 (beginner) to 5 (strongest): each is a set of search
+// limits, played by the clock.
+#include "engine/SearchLimits.h"
 
-struct LevelSettings {
-    int maxDepth;          // deepest midgame iteration, in plies
-    int exactEmpties;      // solve exactly from this many empty squares on
-    double secondsPerMove; // the time budget of one move
-    int randomMargin;      // moves within this many discs of the best are picked at random; 0 = none
-};
+namespace engine {
 
 constexpr int MinLevel = 1, MaxLevel = 5, DefaultLevel = 3;
 
-// The settings of `level`, clamped to MinLevel..MaxLevel.
-LevelSettings levelSettings(int level);
+// The limits of `level`, clamped to MinLevel..MaxLevel.
+SearchLimits levelLimits(int level);
 
 } // namespace engine

@@ -19,7 +19,7 @@ int MidgameSearch::value(Position& p, int depth, int alpha, int beta)
     if (m_context.abortAtNode())
         return 0;
     if (depth <= 0)
-        return evaluate(p);
+        return m_context.evaluator(p);
     const Bits moves = p.moves();
     if (!moves) {
         if (!legalMoves(p.opponent, p.player))

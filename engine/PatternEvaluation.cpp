@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 extern "C" const unsigned char reversi_pattern_weights_begin[];
 extern "C" const unsigned char reversi_pattern_weights_end[];
@@ -14,10 +17,6 @@ namespace engine {
 namespace {
 
 static_assert(WeightsPerDisc % UnitsPerDisc == 0, "weights must be a whole number of evaluation units");
-
-// The choice made by a live ScopedEvaluation on this thread, if any.
-thread_local bool t_chosen = false;
-thread_local const PatternWeights* t_weights = nullptr;
 
 // Where each instance's family table starts in an expanded stage.
 constexpr std::array<int, PatternInstances> makeInstanceTableOffsets()
@@ -69,31 +68,23 @@ void compactFeatures(const Position& p, std::uint32_t out[FeaturesPerPosition])
     out[PatternInstances + 2] = std::uint32_t(layout.parity + (p.empties() & 1));
 }
 
-const PatternWeights* builtInWeights()
+PatternWeights decodeBuiltInWeights(const unsigned char* bytes, std::size_t size)
 {
-    static const PatternWeights* const weights = [] {
-        static PatternWeights decoded;
-        std::string error;
-        const bool ok = decodeWeights(reversi_pattern_weights_begin,
-                                      std::size_t(reversi_pattern_weights_end - reversi_pattern_weights_begin), decoded,
-                                      error);
-        return ok ? &decoded : nullptr;
-    }();
+    PatternWeights weights;
+    std::string error;
+    if (!decodeWeights(bytes, size, weights, error)) {
+        std::fprintf(stderr, "reversi: the built-in evaluation weights cannot be decoded: %s\n", error.c_str());
+        std::fflush(stderr);
+        std::_Exit(BrokenWeightsExitStatus);
+    }
     return weights;
 }
 
-const PatternWeights* threadEvaluationWeights() { return t_chosen ? t_weights : builtInWeights(); }
-
-ScopedEvaluation::ScopedEvaluation(const PatternWeights* weights) : m_wasSet(t_chosen), m_previous(t_weights)
+const PatternWeights& builtInWeights()
 {
-    t_chosen = true;
-    t_weights = weights;
-}
-
-ScopedEvaluation::~ScopedEvaluation()
-{
-    t_chosen = m_wasSet;
-    t_weights = m_previous;
+    static const PatternWeights weights = decodeBuiltInWeights(
+        reversi_pattern_weights_begin, std::size_t(reversi_pattern_weights_end - reversi_pattern_weights_begin));
+    return weights;
 }
 
 } // namespace engine

@@ -1,9 +1,10 @@
 #pragma once
 // The learnt evaluation: the sum of the weights of a position's pattern configurations, mobilities
-// and parity at its stage of the game, and which evaluation a thread's searches use.
+// and parity at its stage of the game.
 #include "engine/PatternWeights.h"
 #include "engine/Position.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace engine {
@@ -16,26 +17,17 @@ int patternEvaluate(const Position& position, const PatternWeights& weights);
 void compactFeatures(const Position& position, std::uint32_t out[FeaturesPerPosition]);
 
 // The weights built into the program, decoded on first use (about 0.07 s, inside the computer's
-// first move, on its thread); nullptr if they fail to decode (the engine then falls back on the
-// hand-tuned evaluation; the tests make sure it never does).
-const PatternWeights* builtInWeights();
+// first move, on its thread). Weights that cannot be decoded stop the program
+// (decodeBuiltInWeights); the tests make sure the committed file decodes.
+const PatternWeights& builtInWeights();
 
-// The evaluation that evaluate() uses on this thread: the built-in weights unless a
-// ScopedEvaluation says otherwise.
-const PatternWeights* threadEvaluationWeights();
-
-// While it lives, evaluate() on this thread uses `weights`, or the hand-tuned evaluation when
-// `weights` is nullptr. For the tools that compare or train evaluations; the game never uses it.
-class ScopedEvaluation {
-public:
-    explicit ScopedEvaluation(const PatternWeights* weights);
-    ~ScopedEvaluation();
-    ScopedEvaluation(const ScopedEvaluation&) = delete;
-    ScopedEvaluation& operator=(const ScopedEvaluation&) = delete;
-
-private:
-    bool m_wasSet;
-    const PatternWeights* m_previous;
-};
+// The exit status of a program whose built-in weights cannot be decoded: 70, the EX_SOFTWARE of
+// sysexits.h (the program itself is broken, not its input).
+constexpr int BrokenWeightsExitStatus = 70;
+// What builtInWeights() does with the bytes built in: the weights they hold or, when they cannot be
+// decoded, "reversi: the built-in evaluation weights cannot be decoded: REASON" on stderr and the
+// end of the process with BrokenWeightsExitStatus. It ends at once (std::_Exit), as it may be on a
+// search's thread while the game's own thread goes on with the objects an exit() would destroy.
+PatternWeights decodeBuiltInWeights(const unsigned char* bytes, std::size_t size);
 
 } // namespace engine

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -35,6 +36,8 @@ constexpr int SolveGuessDepth = 8;
 // 24 and 8: the fastest tried (docs/engine-notes.md; engine_bench --benchmark_filter=SolveFfo/4[5-9]/1).
 constexpr int SelectivePassMinEmpties = 24;
 constexpr int SelectiveMarginDiscs = 8;
+// solve(): the midgame estimate first, then the exact count whatever the number of empty squares.
+constexpr SearchLimits SolveLimits = fixedLimits(SolveGuessDepth, MaxDiscs);
 // Half the width of an iteration's first window, around the previous iteration's value.
 constexpr int AspirationUnits = 4 * UnitsPerDisc;
 
@@ -50,8 +53,8 @@ double secondsSince(Clock::time_point start)
 
 } // namespace
 
-Search::Search(std::size_t tableMegabytes, std::uint32_t seed)
-    : m_table(tableMegabytes), m_random(seed != 0 ? seed : std::random_device{}())
+Search::Search(Evaluator evaluator, std::size_t tableMegabytes, std::uint32_t seed)
+    : m_evaluator(evaluator), m_table(tableMegabytes), m_random(seed != 0 ? seed : std::random_device{}())
 {
 }
 
@@ -59,20 +62,26 @@ void Search::stop() { m_stopRequested.store(true, std::memory_order_relaxed); }
 
 void Search::clear() { m_table.clear(); }
 
-SearchResult Search::chooseMove(const Position& position, int level)
+SearchContext Search::start()
 {
     m_stopRequested.store(false, std::memory_order_relaxed);
     m_started = Clock::now();
     m_table.nextGeneration();
-    const LevelSettings settings = levelSettings(level);
-    SearchContext context(m_table, m_stopRequested);
+    return SearchContext(m_table, m_stopRequested, m_evaluator);
+}
+
+SearchResult Search::chooseMove(const Position& position, int level) { return run(position, levelLimits(level)); }
+
+SearchResult Search::run(const Position& position, const SearchLimits& limits)
+{
+    SearchContext context = start();
     Position p = position;
     SearchResult result;
 
     const Bits legal = p.moves();
     if (!legal) {
         result.exact = p.isOver();
-        result.score = result.exact ? p.finalDiff() : unitsToDiscs(evaluate(p));
+        result.score = result.exact ? p.finalDiff() : unitsToDiscs(context.evaluator(p));
         if (!result.exact)
             result.line = {-1};
         return result;
@@ -81,27 +90,16 @@ SearchResult Search::chooseMove(const Position& position, int level)
     orderMoves(p, legal, Ordering{}, moves);
     result.move = moves.squares[0];
     const int empties = p.empties();
-    const bool exactPlanned = empties <= settings.exactEmpties;
-    if (moves.count == 1 && !exactPlanned) {
+    if (moves.count == 1 && empties > limits.exactFrom) {
         // Nothing to decide; the score is a glance at the position after the move. (Within the
         // exact range the count still runs, for the score it gives.)
         playFlips(p, moves.squares[0], moves.flips[0]);
-        result.score = unitsToDiscs(-evaluate(p));
+        result.score = unitsToDiscs(-context.evaluator(p));
         result.line = {result.move};
         return result;
     }
 
-    const double midgameSeconds = settings.secondsPerMove * (exactPlanned ? MidgameShareBeforeExact : 1.0);
-    context.setDeadline(m_started + seconds(midgameSeconds));
-    iterateMidgame(context, p, moves, std::min(settings.maxDepth, empties), midgameSeconds * LastIterationStartShare,
-                   result);
-    if (exactPlanned && !context.stopped()) {
-        context.aborted = false;
-        context.setDeadline(m_started + seconds(settings.secondsPerMove));
-        solveExactly(context, p, moves, result);
-    }
-    if (settings.randomMargin > 0 && !context.aborted && result.depth > 0)
-        pickNearBest(context, p, moves, settings.randomMargin * (result.exact ? 1 : UnitsPerDisc), result);
+    decide(context, p, moves, limits, result);
     if (!result.exact)
         result.score = unitsToDiscs(result.score);
     result.line = tableLine(context, p, result.move, result.exact ? empties : std::max(result.depth, 1));
@@ -112,10 +110,7 @@ SearchResult Search::chooseMove(const Position& position, int level)
 
 SearchResult Search::solve(const Position& position)
 {
-    m_stopRequested.store(false, std::memory_order_relaxed);
-    m_started = Clock::now();
-    m_table.nextGeneration();
-    SearchContext context(m_table, m_stopRequested);
+    SearchContext context = start();
     Position p = position;
     SearchResult result;
 
@@ -131,10 +126,10 @@ SearchResult Search::solve(const Position& position)
     MoveList moves;
     orderMoves(p, p.moves(), Ordering{}, moves);
     result.move = moves.squares[0];
-    iterateMidgame(context, p, moves, std::min(SolveGuessDepth, p.empties()), 1e9, result);
-    if (!context.stopped() && solveExactly(context, p, moves, result))
+    decide(context, p, moves, SolveLimits, result);
+    if (result.exact) {
         result.line = exactLine(context, p, result.move, result.score);
-    if (!result.exact) {
+    } else {
         result.score = unitsToDiscs(result.score);
         result.line = tableLine(context, p, result.move, std::max(result.depth, 1));
     }
@@ -146,6 +141,30 @@ SearchResult Search::solve(const Position& position)
     result.nodes = context.nodes;
     result.childrenLookedAt = context.childrenLookedAt;
     return result;
+}
+
+// The search itself, for a position with a legal move and `moves` its moves in order: the midgame
+// iterations (a share of the time when an exact count follows), the exact count if planned, then
+// the random pick. `result` gets the move and its value: in discs when exact, else evaluation units.
+void Search::decide(SearchContext& context, Position& p, MoveList& moves, const SearchLimits& limits,
+                    SearchResult& result)
+{
+    const bool exactPlanned = p.empties() <= limits.exactFrom;
+    double lastStartSeconds = std::numeric_limits<double>::infinity();
+    if (limits.seconds) {
+        const double midgameSeconds = *limits.seconds * (exactPlanned ? MidgameShareBeforeExact : 1.0);
+        context.setDeadline(m_started + seconds(midgameSeconds));
+        lastStartSeconds = midgameSeconds * LastIterationStartShare;
+    }
+    iterateMidgame(context, p, moves, std::min(limits.depth, p.empties()), lastStartSeconds, result);
+    if (exactPlanned && !context.stopped()) {
+        context.aborted = false;
+        if (limits.seconds)
+            context.setDeadline(m_started + seconds(*limits.seconds));
+        solveExactly(context, p, moves, result);
+    }
+    if (limits.randomMargin > 0 && !context.aborted && result.depth > 0)
+        pickNearBest(context, p, moves, limits.randomMargin * (result.exact ? 1 : UnitsPerDisc), result);
 }
 
 // Iterations 1, 2, ... up to maxDepth plies, each moving its best move to the front of `moves`.

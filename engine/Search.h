@@ -1,12 +1,16 @@
 #pragma once
-// The computer opponent: picks a move for a level, or solves a position exactly.
+// The computer opponent: picks a move within a set of limits (a level's, or fixed ones), or solves
+// a position exactly. Every caller (the game, the analyses, the tools, the benchmarks) runs this
+// search; scores come out in discs whatever the search did.
 //
-// A Search owns its transposition table (allocated once, reused move after move through a game)
-// and its random generator. One thread runs chooseMove or solve at a time; stop() may be called
-// from any thread while it runs.
+// A Search owns its transposition table (allocated once, reused move after move through a game),
+// its random generator and the evaluation it scores positions with. One thread runs run, chooseMove
+// or solve at a time; stop() may be called from any thread while it runs.
+#include "engine/Evaluation.h"
 #include "engine/MoveOrdering.h"
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
+#include "engine/SearchLimits.h"
 #include "engine/TranspositionTable.h"
 
 #include <atomic>
@@ -31,31 +35,39 @@ struct SearchResult {
 
 class Search {
 public:
-    // seed 0: seeded from std::random_device.
-    explicit Search(std::size_t tableMegabytes = 16, std::uint32_t seed = 0);
+    // Every search scores positions with `evaluator`. seed 0: seeded from std::random_device.
+    explicit Search(Evaluator evaluator, std::size_t tableMegabytes = 16, std::uint32_t seed = 0);
 
-    // The move the computer plays at `level`: iterative deepening within the level's time and
-    // depth, exact from the level's number of empty squares, random among near-equal moves where
-    // the level says so. Always a legal move when there is one (-1 to pass otherwise); returns
-    // promptly after stop().
+    // The move to play within `limits`: iterative deepening up to their depth, within their time
+    // if they have one, exact from their number of empty squares, random among near-equal moves
+    // when they give a margin. Always a legal move when there is one (-1 to pass otherwise, the
+    // score then the evaluation, or the final result when the game is over); returns promptly
+    // after stop().
+    SearchResult run(const Position& position, const SearchLimits& limits);
+    // The move the computer plays at `level`: run() with levelLimits(level).
     SearchResult chooseMove(const Position& position, int level);
-    // The best move and the exact final disc difference, with no time limit. The game must not be
-    // over; when the side to move must pass, move is -1 and score the exact value all the same.
+    // The best move and the exact final disc difference: run()'s search with no clock, exact from
+    // any number of empty squares, and the line proved to the end. The game must not be over; when
+    // the side to move must pass, move is -1 and score the exact value all the same.
     SearchResult solve(const Position& position);
     // Makes the running search return as soon as it can with the best move found so far. A call
-    // made while nothing runs is forgotten: each chooseMove or solve starts by clearing it.
+    // made while nothing runs is forgotten: each run or solve starts by clearing it.
     void stop();
     // Forgets everything learnt (a new game). Writes the whole table, so that all its memory is in
     // place once it returns.
     void clear();
 
 private:
+    SearchContext start();
+    void decide(SearchContext& context, Position& position, MoveList& moves, const SearchLimits& limits,
+                SearchResult& result);
     void iterateMidgame(SearchContext& context, Position& position, MoveList& moves, int maxDepth,
                         double lastStartSeconds, SearchResult& result);
     bool solveExactly(SearchContext& context, Position& position, MoveList& moves, SearchResult& result);
     void pickNearBest(SearchContext& context, Position& position, const MoveList& moves, int margin,
                       SearchResult& result);
 
+    Evaluator m_evaluator;
     TranspositionTable m_table;
     std::mt19937 m_random;
     std::atomic<bool> m_stopRequested{false};

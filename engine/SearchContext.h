@@ -1,7 +1,8 @@
 #pragma once
-// What one running search shares between its midgame and endgame parts: the table, the node
-// count, and when to give up. Lives on the searching thread's stack for the length of one
+// What one running search shares between its midgame and endgame parts: the table, the
+// evaluation, the node count, and when to give up. Lives on the searching thread's stack for the length of one
 // chooseMove or solve; only `stopRequested` is touched by other threads.
+#include "engine/Evaluation.h"
 #include "engine/TranspositionTable.h"
 
 #include <atomic>
@@ -14,8 +15,9 @@ class SearchContext {
 public:
     using Clock = std::chrono::steady_clock;
 
-    SearchContext(TranspositionTable& table, const std::atomic<bool>& stopRequested)
-        : table(table), m_stopRequested(stopRequested)
+    // Decodes the built-in weights here, on the searching thread, if `evaluator` names them.
+    SearchContext(TranspositionTable& table, const std::atomic<bool>& stopRequested, Evaluator evaluator)
+        : table(table), evaluator(evaluator.resolved()), m_stopRequested(stopRequested)
     {
     }
 
@@ -38,6 +40,7 @@ public:
     bool stopped() const { return m_stopRequested.load(std::memory_order_relaxed); }
 
     TranspositionTable& table;
+    const Evaluator evaluator; // scores the horizon of the midgame searches
     std::uint64_t nodes = 0;
     // Children looked at without being searched from there: each move an ordering weighs by the
     // replies it leaves, each child the table is asked about before the moves are searched. Edax

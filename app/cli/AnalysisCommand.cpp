@@ -38,7 +38,7 @@ AnalysisOutcome analyse(const GameOptions& options)
         return AnalysisOutcome::refused(why);
 
     AnalysisOutcome outcome;
-    engine::Search search(AnalysisTableMegabytes);
+    engine::Search search(engine::Evaluator::builtIn(), AnalysisTableMegabytes);
     if (options.action == GameOptions::Action::Solve) {
         if (parsed.position.isOver())
             return AnalysisOutcome::refused("the game is over in this position: there is nothing to solve");

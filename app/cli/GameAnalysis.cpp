@@ -23,7 +23,7 @@ struct Valued {
 
 GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress)
 {
-    engine::Search search(TableMegabytes, Seed);
+    engine::Search search(engine::Evaluator::builtIn(), TableMegabytes, Seed);
     const std::size_t count = game.positions.size();
     std::vector<Valued> values(count);
 

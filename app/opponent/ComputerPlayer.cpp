@@ -11,7 +11,7 @@ constexpr std::size_t TableMegabytes = 32;
 } // namespace
 
 ComputerPlayer::ComputerPlayer(std::int32_t number, const char* name, int level, std::uint32_t seed)
-    : Player(number, name), m_level(level), m_search(TableMegabytes, seed)
+    : Player(number, name), m_level(level), m_search(engine::Evaluator::builtIn(), TableMegabytes, seed)
 {
 }
 

@@ -21,7 +21,7 @@ void HintGuide::ask(const Board& board, Cell colour, std::size_t turnsPlayed)
     }
     cancel();
     if (!m_search)
-        m_search = std::make_unique<engine::Search>(TableMegabytes);
+        m_search = std::make_unique<engine::Search>(engine::Evaluator::builtIn(), TableMegabytes);
     const engine::Position position = positionOf(board, colour);
     m_asked = true;
     m_turnsPlayed = turnsPlayed;

@@ -2,6 +2,7 @@
 // and the weight file's loader on good and damaged files.
 #include "engine/Evaluation.h"
 #include "engine/PatternEvaluation.h"
+#include "engine/Search.h"
 #include "tests/engine/RandomPlay.h"
 
 #include <gtest/gtest.h>
@@ -114,26 +115,63 @@ TEST(Patterns, ScoreIsTheSumOfTheCompactFeaturesWithinAnyResult)
 
 TEST(Patterns, BuiltInWeightsLoadAndAreUsedUnlessAToolChoosesOtherwise)
 {
-    const PatternWeights* builtIn = builtInWeights();
-    ASSERT_NE(builtIn, nullptr);
+    const PatternWeights& builtIn = builtInWeights();
     // The program carries the committed file as it is, not an older build of it.
     std::ifstream file(REVERSI_PATTERN_WEIGHTS_FILE, std::ios::binary);
     const std::vector<unsigned char> committed((std::istreambuf_iterator<char>(file)), {});
-    EXPECT_EQ(encodeWeights(*builtIn), committed);
+    EXPECT_EQ(encodeWeights(builtIn), committed);
     int nonZero = 0;
-    for (std::int16_t w : builtIn->compact())
+    for (std::int16_t w : builtIn.compact())
         nonZero += w != 0;
     EXPECT_GT(nonZero, 1000) << "the built-in weights look untrained";
 
     const Position p = Position::start();
     Position later = p;
     play(later, 19); // d3
-    EXPECT_EQ(evaluate(later), patternEvaluate(later, *builtIn));
-    {
-        const ScopedEvaluation handTuned(nullptr);
-        EXPECT_EQ(evaluate(later), handTunedEvaluate(later));
+    EXPECT_EQ(Evaluator::builtIn()(later), patternEvaluate(later, builtIn));
+    EXPECT_EQ(Evaluator::builtIn().resolved()(later), patternEvaluate(later, builtIn));
+    EXPECT_EQ(Evaluator::handTuned()(later), handTunedEvaluate(later));
+    EXPECT_EQ(Evaluator::learnt(builtIn)(later), patternEvaluate(later, builtIn));
+
+    // A search scores its horizon with the evaluator it was given: one ply deep, the best move's
+    // value is the best of the positions after each move.
+    int differ = 0;
+    for (const Position& q : positionsOfRandomGames(2, 8)) {
+        if (popCount(q.moves()) < 2)
+            continue;
+        int seen[2];
+        for (int tool = 0; tool < 2; ++tool) {
+            const Evaluator evaluator = tool ? Evaluator::handTuned() : Evaluator::builtIn();
+            int best = -Infinity;
+            for (Bits moves = q.moves(); moves; moves &= moves - 1) {
+                Position child = q;
+                play(child, firstSquare(moves));
+                best = std::max(best, -evaluator(child));
+            }
+            Search search(evaluator, 1, 1);
+            seen[tool] = search.run(q, fixedLimits(1)).score;
+            ASSERT_EQ(seen[tool], unitsToDiscs(best)) << (tool ? "hand-tuned" : "built-in");
+        }
+        differ += seen[0] != seen[1];
     }
-    EXPECT_EQ(evaluate(later), patternEvaluate(later, *builtIn));
+    EXPECT_GT(differ, 10) << "the two evaluations should tell most positions apart";
+}
+
+TEST(WeightFile, TheCommittedFileDecodesToTheWeightsTheEngineWasTunedWith)
+{
+    std::ifstream file(REVERSI_PATTERN_WEIGHTS_FILE, std::ios::binary);
+    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), {});
+    PatternWeights weights;
+    std::string error;
+    ASSERT_TRUE(decodeWeights(bytes.data(), bytes.size(), weights, error)) << error;
+    // Its size and its body's hash as committed: retraining changes them, and this test with them.
+    EXPECT_EQ(bytes.size(), 724885u);
+    const std::uint32_t hash = std::uint32_t(bytes[16]) | std::uint32_t(bytes[17]) << 8 |
+                               std::uint32_t(bytes[18]) << 16 | std::uint32_t(bytes[19]) << 24;
+    EXPECT_EQ(hash, 0xc2b92966u);
+    Position later = Position::start();
+    play(later, 19); // d3
+    EXPECT_EQ(patternEvaluate(later, weights), 10);
 }
 
 // A file with a correct header (hash included) around `body`, for damaged bodies.
@@ -223,6 +261,35 @@ TEST(WeightFile, LoaderAcceptsGoodFilesAndRefusesDamagedOnesWithAReason)
             EXPECT_EQ(error.find('\n'), std::string::npos);
         }
     }
+}
+
+TEST(WeightFile, BuiltInWeightsThatCannotBeDecodedStopTheProgramWithTheReason)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe"); // other tests of this program start threads
+    const std::vector<unsigned char> good = encodeWeights(randomWeights(16, 300));
+    auto changed = [&](std::size_t at, unsigned char value) {
+        std::vector<unsigned char> bytes = good;
+        bytes[at] = value;
+        return bytes;
+    };
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> bytes;
+        const char* reason; // part of the line
+    };
+    const Case cases[] = {
+        {"cut in the header", std::vector<unsigned char>(good.begin(), good.begin() + 10), "too short"},
+        {"other signature", changed(0, 'X'), "signature"},
+        {"other stage size", changed(8, good[8] ^ 1), "stages of"},
+        {"body damaged", changed(WeightFileHeaderSize + 3, good[WeightFileHeaderSize + 3] ^ 0x40), "hash"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EXIT(decodeBuiltInWeights(c.bytes.data(), c.bytes.size()), testing::ExitedWithCode(BrokenWeightsExitStatus),
+                    std::string("^reversi: the built-in evaluation weights cannot be decoded: [^\n]*") + c.reason +
+                        "[^\n]*\n$");
+    }
+    EXPECT_EQ(encodeWeights(decodeBuiltInWeights(good.data(), good.size())), good);
 }
 
 } // namespace

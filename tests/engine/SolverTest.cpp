@@ -70,7 +70,7 @@ TEST(LastSquares, AgreesWithMinimaxInEveryWindow)
     std::mt19937 random(77);
     std::atomic<bool> stop{false};
     TranspositionTable table(1);
-    SearchContext context(table, stop);
+    SearchContext context(table, stop, Evaluator::builtIn());
     LastSquares last(context);
     for (int i = 0; i < 120; ++i) {
         Position p = randomplay::playDownTo(i % (LastSquares::MaxEmpties + 1), random);
@@ -100,7 +100,7 @@ TEST(LastSquares, AgreesWithMinimaxInEveryWindow)
 TEST(Solver, AgreesWithMinimaxOnRandomEndings)
 {
     std::mt19937 random(1234);
-    Search search(4, 1);
+    Search search(Evaluator::builtIn(), 4, 1);
     for (int i = 0; i < 28; ++i) {
         const int empties = 4 + i % 7; // 4 to 10
         const Position p = randomplay::playDownTo(empties, random);
@@ -143,7 +143,7 @@ TEST(Solver, ASelectiveCountLeavesTheExactOneExact)
         SCOPED_TRACE(positionText(start, true));
         const std::atomic<bool> stop{false};
         TranspositionTable fresh(1), shared(1);
-        SearchContext exactOnly(fresh, stop), both(shared, stop);
+        SearchContext exactOnly(fresh, stop, Evaluator::builtIn()), both(shared, stop, Evaluator::builtIn());
         Position p = start;
         const int expected = EndgameSolver(exactOnly).value(p, -DiscLimit, DiscLimit);
         EndgameSolver solver(both);
@@ -162,7 +162,7 @@ TEST(Solver, FfoEndgameOfTwentyEmptySquares)
     ParsedPosition parsed;
     ASSERT_TRUE(parsePosition("-XXX----X-XOO---XXOXOO--XOXOXO--XOOXOXXXXOOXXOX---OOOOO--XXXXX-- X", parsed, nullptr));
     ASSERT_EQ(parsed.position.empties(), 20);
-    Search search(16, 1);
+    Search search(Evaluator::builtIn(), 16, 1);
     const SearchResult solved = search.solve(parsed.position);
     EXPECT_TRUE(solved.exact);
     EXPECT_EQ(solved.score, 0);
@@ -188,7 +188,7 @@ TEST(Solver, HandCountedPositions)
         // the 60 empty squares.
         {"empties to the winner", "XO" + std::string(61, '-') + "O", 2, 62},
     };
-    Search search(1, 1);
+    Search search(Evaluator::builtIn(), 1, 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ParsedPosition parsed;

@@ -30,7 +30,7 @@ TEST(SelfPlay, LabelsAreTheExactValueOfEachGamesFirstSolvedPositionOrLater)
 {
     const std::vector<Sample> samples = selfPlay(tinyRun(1), nullptr, nullptr);
     ASSERT_GT(samples.size(), 6u * 50);
-    engine::Search solver(4, 1); // the game's own solve, not the one the training uses
+    engine::Search solver(engine::Evaluator::builtIn(), 4, 1); // its own table and evaluation
     int checked = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const Sample& s = samples[i];

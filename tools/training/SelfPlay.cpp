@@ -5,10 +5,9 @@
 // perfect ones either: a search meets bad positions too.
 #include "tools/training/SelfPlay.h"
 
-#include "engine/FixedDepthSearch.h"
-#include "engine/PatternEvaluation.h"
+#include "engine/Evaluation.h"
 #include "engine/RandomSquare.h"
-#include "engine/Score.h"
+#include "engine/Search.h"
 
 #include <algorithm>
 #include <atomic>
@@ -29,11 +28,14 @@ std::uint32_t gameSeed(std::uint32_t seed, int game)
     return out;
 }
 
-std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, engine::FixedDepthSearch& player)
+std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, engine::Search& player)
 {
     std::mt19937 random(gameSeed(settings.seed, game));
     std::uniform_real_distribution<double> chance(0.0, 1.0);
-    player.newGame();
+    player.clear();
+    // No clock: the same game whatever the machine and the other threads.
+    const engine::SearchLimits midgame = engine::fixedLimits(settings.depth);
+    const engine::SearchLimits exact = engine::fixedLimits(settings.depth, settings.exactEmpties);
     std::vector<Sample> samples;
     std::vector<bool> blackToMove; // beside each sample
     Position p = Position::start();
@@ -42,26 +44,19 @@ std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, engine:
     const int openingPlies =
         std::uniform_int_distribution<int>(settings.openingMinPlies, settings.openingMaxPlies)(random);
     bool solved = false;
-    int solvedLastForBlack = 0; // the last exact value, the next one's guess
     while (!p.isOver()) {
         const Bits moves = p.moves();
         int move = -1;
         if (p.empties() <= settings.exactEmpties) {
-            int guess = 0;
-            if (solved) {
-                guess = black ? solvedLastForBlack : -solvedLastForBlack;
-            } else if (moves) {
-                guess = player.midgame(p, settings.depth).value / engine::UnitsPerDisc;
-            }
-            const engine::FixedOutcome result = player.exact(p, guess);
-            const int forBlack = black ? result.value : -result.value;
-            solvedLastForBlack = forBlack;
+            // The side to move may have to pass: solve() counts on past the pass.
+            const engine::SearchResult result = moves ? player.run(p, exact) : player.solve(p);
+            const int forBlack = black ? result.score : -result.score;
             if (!solved) {
                 solved = true;
                 for (std::size_t i = 0; i < samples.size(); ++i)
                     samples[i].label = std::int8_t(blackToMove[i] ? forBlack : -forBlack);
             }
-            samples.push_back({p, std::int8_t(result.value), game});
+            samples.push_back({p, std::int8_t(result.score), game});
             blackToMove.push_back(black);
             if (moves)
                 move = chance(random) < settings.endgameNoise ? engine::randomSquare(moves, random) : result.move;
@@ -71,7 +66,7 @@ std::vector<Sample> playGame(const SelfPlaySettings& settings, int game, engine:
             if (moves) {
                 move = plies < openingPlies || chance(random) < settings.midgameNoise
                            ? engine::randomSquare(moves, random)
-                           : player.midgame(p, settings.depth).move;
+                           : player.run(p, midgame).move;
             }
         }
         if (move >= 0)
@@ -98,8 +93,7 @@ std::vector<Sample> selfPlay(const SelfPlaySettings& settings, const engine::Pat
     std::vector<std::vector<Sample>> games(settings.games);
     std::atomic<int> next{0}, finished{0};
     auto work = [&] {
-        engine::ScopedEvaluation evaluation(weights);
-        engine::FixedDepthSearch player;
+        engine::Search player(weights ? engine::Evaluator::learnt(*weights) : engine::Evaluator::handTuned(), 16, 1);
         for (int game = next++; game < settings.games; game = next++) {
             games[game] = playGame(settings, game, player);
             if (progress)
