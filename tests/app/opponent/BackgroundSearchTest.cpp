@@ -50,7 +50,7 @@ TEST(BackgroundSearch, ACancelAtAnyMomentHoldsReturnsPromptlyAndDeliversNothing)
         {"early in the search", 1ms},
         {"deep in the search", 30ms},
     };
-    engine::Search search(TableMegabytes);
+    engine::Search search(engine::Evaluator::builtIn(), TableMegabytes);
     for (const Moment& moment : moments) {
         SCOPED_TRACE(moment.name);
         for (int run = 0; run < 20; ++run) {
@@ -99,7 +99,7 @@ TEST(BackgroundSearch, AStopLostAsTheSearchBeginsIsSentAgain)
 
 TEST(BackgroundSearch, TheAnswerComesOnlyAfterTheJobHasReturnedAndOnlyOnce)
 {
-    engine::Search search(TableMegabytes);
+    engine::Search search(engine::Evaluator::builtIn(), TableMegabytes);
     std::atomic<bool> released{false};
     // Any answer a job gives: here the square alone.
     BackgroundSearch<int> background;
@@ -123,7 +123,7 @@ TEST(BackgroundSearch, TheAnswerComesOnlyAfterTheJobHasReturnedAndOnlyOnce)
 
 TEST(BackgroundSearch, ANewStartCancelsTheRunBeforeIt)
 {
-    engine::Search search(TableMegabytes);
+    engine::Search search(engine::Evaluator::builtIn(), TableMegabytes);
     MoveSearch background;
     background.start(search, solveTheStart);
     std::this_thread::sleep_for(5ms);
