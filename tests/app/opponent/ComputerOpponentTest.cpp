@@ -5,7 +5,6 @@
 #include "render/CursorControl.h"
 #include "rules/Match.h"
 #include "tests/rules/BoardSetup.h"
-#include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,7 @@
 
 namespace {
 
-class ComputerOpponent : public GlTest {
+class ComputerOpponent : public ::testing::Test {
 protected:
     void TearDown() override
     {

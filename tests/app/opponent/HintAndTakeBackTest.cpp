@@ -6,7 +6,6 @@
 #include "render/Directions.h"
 #include "rules/Match.h"
 #include "tests/rules/BoardSetup.h"
-#include "tests/support/OffscreenGl.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +15,7 @@
 
 namespace {
 
-class HintAndTakeBack : public GlTest {
+class HintAndTakeBack : public ::testing::Test {
 protected:
     void TearDown() override
     {
