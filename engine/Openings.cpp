@@ -30,12 +30,12 @@ namespace engine {
 namespace {
 
 constexpr Opening Table[] = {
-    {"Diagonale", "f5f6"},  // Diagonal
+    {"Diagonale", "f5f6"}, // Diagonal
     {"X-square", "f5f6e6f4g7"},
-    {"Serpent", "f5f6e6f4g6"},  // Snake, also Peasant
+    {"Serpent", "f5f6e6f4g6"}, // Snake, also Peasant
     {"Lysons", "f5f6e6f4g6c6"},
-    {"Pyramid", "f5f6e6f4g6c5g4g5f3e3c4"},  // also Checkerboarding Peasant
-    {"Heath", "f5f6e6f4g5"},  // also Tobidashi
+    {"Pyramid", "f5f6e6f4g6c5g4g5f3e3c4"}, // also Checkerboarding Peasant
+    {"Heath", "f5f6e6f4g5"}, // also Tobidashi
     {"Mimura Variation II", "f5f6e6f4g5e7f7c5e3f3c4d3c2"},
     {"Heath-Bat", "f5f6e6f4g5e7e3"},
     {"Iwasaki Variation", "f5f6e6f4g5e7d7"},
@@ -45,28 +45,28 @@ constexpr Opening Table[] = {
     {"Hamilton", "f5f6e6f4g3f3g4"},
     {"Lollipop", "f5f6e6f4g3d6"},
     {"Cow", "f5f6e6f4e3"},
-    {"Chemin\xE9" "e", "f5f6e6f4e3d6"},  // Chimney
-    {"Cow Bat", "f5f6e6f4e3c5g5"},  // also Bat / Cambridge
+    {"Chemin\xE9" "e", "f5f6e6f4e3d6"}, // Chimney
+    {"Cow Bat", "f5f6e6f4e3c5g5"}, // also Bat / Cambridge
     {"Bat (Piau Continuation 2)", "f5f6e6f4e3c5g5g3g4f3g6"},
-    {"Melnikov", "f5f6e6f4e3c5g5g3g4f3c4"},  // also Bat (Piau Continuation 1)
+    {"Melnikov", "f5f6e6f4e3c5g5g3g4f3c4"}, // also Bat (Piau Continuation 1)
     {"Bat (Kling Continuation)", "f5f6e6f4e3c5g5f3g4g6g3d6f7h5h4h3e7"},
     {"Bat (Kling Alternative)", "f5f6e6f4e3c5g5d6g6"},
     {"Rose-v-Toth", "f5f6e6f4e3c5c4"},
     {"Tanida", "f5f6e6f4e3c5c4e7"},
-    {"Aircraft", "f5f6e6f4e3c5c4e7g4"},  // also Feldborg
+    {"Aircraft", "f5f6e6f4e3c5c4e7g4"}, // also Feldborg
     {"Sailboat", "f5f6e6f4e3c5c4e7b5e2"},
     {"Maruoka", "f5f6e6f4e3c5c4d3f3e2"},
     {"Landau", "f5f6e6f4e3c5c4d3c3"},
-    {"Buffle", "f5f6e6f4c3"},  // Buffalo, also Kenichi Variation
+    {"Buffle", "f5f6e6f4c3"}, // Buffalo, also Kenichi Variation
     {"Maruoka Buffalo", "f5f6e6f4c3d7f3"},
     {"Tanida Buffalo", "f5f6e6f4c3d6f3c4c5b4"},
     {"Hokuriku Buffalo", "f5f6e6f4c3c4"},
     {"Wing Variation", "f5f6d3f4"},
     {"Semi-Wing Variation", "f5f6c4f4"},
-    {"Parall\xE8le", "f5f4"},  // Parallel
-    {"Perpendiculaire", "f5d6"},  // Perpendicular
+    {"Parall\xE8le", "f5f4"}, // Parallel
+    {"Perpendiculaire", "f5d6"}, // Perpendicular
     {"Mimura", "f5d6c5f4e3d3"},
-    {"Shaman", "f5d6c5f4e3c6f3"},  // also Danish
+    {"Shaman", "f5d6c5f4e3c6f3"}, // also Danish
     {"Inoue", "f5d6c5f4e3c6e6"},
     {"Iago", "f5d6c5f4e3c6e6f6"},
     {"Bhagat", "f5d6c5f4e3c6d7"},
@@ -77,26 +77,26 @@ constexpr Opening Table[] = {
     {"Rotating Flat (Kling Continuation)", "f5d6c5f4e3c6d3f6e6d7g4c4g5c3f7d2e7f2"},
     {"Rose-Birth", "f5d6c5f4e3c6d3f6e6d7g3c4"},
     {"Brightstein", "f5d6c5f4e3c6d3f6e6d7g3c4g5c3b4e2"},
-    {"Rose-Birdie", "f5d6c5f4e3c6d3f6e6d7g3c4b4"},  // also Rose-Tamenori
+    {"Rose-Birdie", "f5d6c5f4e3c6d3f6e6d7g3c4b4"}, // also Rose-Tamenori
     {"Rose-Tamenori-Kling", "f5d6c5f4e3c6d3f6e6d7g3c4b4c3"},
-    {"Greenberg", "f5d6c5f4e3c6d3f6e6d7e7"},  // also Dawg
+    {"Greenberg", "f5d6c5f4e3c6d3f6e6d7e7"}, // also Dawg
     {"Ralle", "f5d6c5f4e3c6d3f3"},
     {"Horse", "f5d6c5f4d3"},
-    {"Ganglion", "f5d6c4g5"},  // also No-Cat
+    {"Ganglion", "f5d6c4g5"}, // also No-Cat
     {"Swallow", "f5d6c4g5c6"},
     {"No-Cat (Continuation)", "f5d6c4g5c6c5d7d3b4c3e3f3"},
     {"Italian", "f5d6c4d3e6"},
-    {"Chat", "f5d6c4d3c5"},  // Cat
+    {"Chat", "f5d6c4d3c5"}, // Cat
     {"Sakaguchi", "f5d6c4d3c5f4e3f3c2c6"},
     {"Berner", "f5d6c4d3c5f4e3f3c2b4b3"},
     {"Bent Ganglion", "f5d6c3g5"},
-    {"Tigre", "f5d6c3d3c4"},  // Tiger
+    {"Tigre", "f5d6c3d3c4"}, // Tiger
     {"Stephenson", "f5d6c3d3c4f4f6"},
     {"No-Kung", "f5d6c3d3c4f4f6g5"},
     {"No-Kung (Continuation)", "f5d6c3d3c4f4f6g5e3f3g4h3g3f2"},
     {"Comp'Oth", "f5d6c3d3c4f4f6f3"},
     {"F.A.T. Draw", "f5d6c3d3c4f4f6f3e6e7d7g6f8f7g5h6h4g4h3h5h7"},
-    {"Lightning Bolt", "f5d6c3d3c4f4f6f3e3"},  // "Lighning Bolt" in one copy
+    {"Lightning Bolt", "f5d6c3d3c4f4f6f3e3"}, // "Lighning Bolt" in one copy
     {"Kung", "f5d6c3d3c4f4f6b4"},
     {"Leader's Tiger", "f5d6c3d3c4f4e6"},
     {"Brightwell", "f5d6c3d3c4f4e3"},
@@ -104,8 +104,8 @@ constexpr Opening Table[] = {
     {"Mainline Tiger", "f5d6c3d3c4f4c5b4b5c6f3e6e3g6f6g5d7g3"},
     {"Rose-Bill", "f5d6c3d3c4f4c5b3c2"},
     {"Tamenori", "f5d6c3d3c4f4c5b3c2e6"},
-    {"Central Rose-Bill", "f5d6c3d3c4f4c5b3c2b4"},  // also Dead Draw
-    {"Aubrey", "f5d6c3d3c4b3"},  // also Tanaka
+    {"Central Rose-Bill", "f5d6c3d3c4f4c5b3c2b4"}, // also Dead Draw
+    {"Aubrey", "f5d6c3d3c4b3"}, // also Tanaka
     {"Aubrey (Feldborg Continuation)", "f5d6c3d3c4b3d2f4"},
 };
 
