@@ -167,7 +167,8 @@ bool readGgfFileGame(const std::string& path, std::size_t number, GameRecord& ou
         GameRecord record;
         std::string why;
         if (!parseGgfAt(text, at, record, why))
-            return fail(error, "game " + std::to_string(game) + " in " + shown(path) + " cannot be read: " + shown(why));
+            return fail(error,
+                        "game " + std::to_string(game) + " in " + shown(path) + " cannot be read: " + shown(why));
         if (game == number) {
             out = std::move(record);
             return true;
@@ -194,7 +195,8 @@ bool resolveGame(const std::string& argument, const std::string& recordsPath, Re
     if (numbered) {
         const std::string digits = argument.substr(mark + 1);
         if (digits.size() > LongestNumber)
-            return fail(error, "bad game '" + shown(argument) + "': PATH alone, or PATH@ and a game's number in the file");
+            return fail(error,
+                        "bad game '" + shown(argument) + "': PATH alone, or PATH@ and a game's number in the file");
         path = argument.substr(0, mark);
         number = std::stoul(digits);
     }

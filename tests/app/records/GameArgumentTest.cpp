@@ -94,6 +94,7 @@ TEST_F(GameArgumentTest, ResolvesEveryKindOfGameOrSaysWhyInOneLine)
     const std::string empty = file("empty.ggf", " \n");
     const std::string damaged = file("damaged.ggf", draw + "\n" + draw.substr(0, 200) + "\n" + draw + "\n");
     const std::string illegal = file("illegal.ggf", std::string(draw).replace(draw.find("B[d3"), 4, "B[a1"));
+    const std::string anti = file("anti.ggf", std::string(draw).replace(draw.find("TY[8]"), 5, "TY[8a]"));
     const std::string missing = m_folder.path("missing.ggf");
 
     struct Row {
@@ -127,6 +128,7 @@ TEST_F(GameArgumentTest, ResolvesEveryKindOfGameOrSaysWhyInOneLine)
         {damaged + "@2", "", "game 2 in " + damaged + " cannot be read: a start board that cannot be read"},
         {damaged + "@3", "", "game 2 in " + damaged + " cannot be read: a start board that cannot be read"},
         {illegal, "", "game 1 in " + illegal + ": move 1 (Black a1): not a legal move"},
+        {anti, "", "game 1 in " + anti + " cannot be read: not an 8 x 8 Othello game (TY[8a])"},
         {random + "@2", "", "game 2 in " + random + " starts from another position, which cannot be looked over"},
     };
     for (const Row& row : rows) {
