@@ -27,7 +27,7 @@ struct GameOptions {
     bool windowed = false; // a 1024 x 768 window instead of the full screen
     std::string position;  // the board text given to --solve or --move
     bool showLine = false; // --pv: --solve also prints the principal variation
-    std::string game;      // what --analyze looks over: a transcript, "@N" or "@"
+    std::string game;      // what --analyze looks over: see records::resolveGame
 };
 
 struct ParsedCommandLine {

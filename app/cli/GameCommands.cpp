@@ -1,6 +1,7 @@
 #include "app/cli/GameCommands.h"
 
 #include "app/cli/GameAnalysis.h"
+#include "app/records/GameArgument.h"
 #include "app/records/GameReplay.h"
 #include "app/records/RecordsFile.h"
 #include "app/records/Tally.h"
@@ -107,41 +108,15 @@ AnalysisOutcome tallyGames(const std::string& recordsPath)
 
 namespace {
 
-// "@", "@3": a kept game; anything else is a transcript.
+// What --analyze takes, as records::resolveGame reads it.
 bool gameToAnalyze(const std::string& text, const std::string& recordsPath, records::Replay& game,
                    AnalysisOutcome& refusal)
 {
-    if (text.empty() || text[0] != '@') {
-        game = records::readTranscript(text);
-        if (!game.ok)
-            refusal = AnalysisOutcome::refused("bad game: " + game.error);
-        return game.ok;
-    }
-    records::KeptGames kept;
-    if (!readGames(recordsPath, kept, refusal))
-        return false;
-    std::size_t number = kept.games.size();
-    if (text.size() > 1) {
-        const std::string digits = text.substr(1);
-        if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) {
-            refusal = AnalysisOutcome::refused("bad game '" + text + "': @ alone, or @ and a game's number from --games");
-            return false;
-        }
-        number = std::stoul(digits);
-    }
-    if (number == 0 || number > kept.games.size()) {
-        refusal = AnalysisOutcome::refused(kept.games.empty() ? "no games kept in " + recordsPath
-                                             : "no game " + text + ": the games kept are @1 to @" +
-                                                   std::to_string(kept.games.size()));
-        return false;
-    }
-    const records::GameRecord& record = kept.games[number - 1];
-    if (record.start != engine::Position::start() || !record.blackToMoveAtStart) {
-        refusal = AnalysisOutcome::refused("game @" + std::to_string(number) + " does not start from the start position");
-        return false;
-    }
-    game = records::replay(record.start, record.blackToMoveAtStart, record.turns, false);
-    return true;
+    std::string error;
+    if (records::resolveGame(text, recordsPath, game, error))
+        return true;
+    refusal = AnalysisOutcome::refused(error);
+    return false;
 }
 
 std::string summaryLine(const char* side, const analysis::SideSummary& summary)

@@ -17,7 +17,7 @@ using ProgressLine = std::function<void(const std::string& line)>;
 // `recordsPath` is the kept games' file (records::recordsPath() in the game).
 AnalysisOutcome listGames(const std::string& recordsPath);
 AnalysisOutcome tallyGames(const std::string& recordsPath);
-// options.game: a transcript, "@N" for kept game N, or "@" for the last one; options.level.
+// options.game: what records::resolveGame takes (a transcript, "@N", "@", PATH, PATH@N); options.level.
 AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recordsPath, const ProgressLine& progress);
 
 } // namespace cli

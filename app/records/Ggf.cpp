@@ -130,9 +130,13 @@ std::string ggfLine(const GameRecord& game)
     return line + ";)";
 }
 
-bool parseGgf(const std::string& line, GameRecord& out, std::string& error)
+namespace {
+
+// One game from `from`; `unknownResult` takes RE[?] as no result, the way other programs mark a
+// game not finished (the game's own lines never hold it).
+bool parseGame(const std::string& line, std::size_t& from, GameRecord& out, std::string& error, bool unknownResult)
 {
-    std::size_t at = 0;
+    std::size_t at = from;
     auto skipBlanks = [&] {
         while (at < line.size() && std::isspace(static_cast<unsigned char>(line[at])))
             ++at;
@@ -183,6 +187,8 @@ bool parseGgf(const std::string& line, GameRecord& out, std::string& error)
         } else if (name == "PW") {
             game.white = value;
         } else if (name == "RE") {
+            if (unknownResult && value == "?")
+                continue;
             if (!parseResult(value, game.result))
                 return fail(error, "a result that is not a number of discs (RE[" + value + "])");
             game.finished = true;
@@ -202,13 +208,30 @@ bool parseGgf(const std::string& line, GameRecord& out, std::string& error)
             game.turns.push_back(turn);
         }
     }
-    skipBlanks();
-    if (at != line.size())
-        return fail(error, "something follows the game on its line");
     if (!othello)
         return fail(error, "no GM[Othello]");
     if (!board)
         return fail(error, "no start board (BO[...])");
+    from = at;
+    out = std::move(game);
+    return true;
+}
+
+} // namespace
+
+bool parseGgfAt(const std::string& text, std::size_t& at, GameRecord& out, std::string& error)
+{
+    return parseGame(text, at, out, error, true);
+}
+
+bool parseGgf(const std::string& line, GameRecord& out, std::string& error)
+{
+    std::size_t at = 0;
+    GameRecord game;
+    if (!parseGame(line, at, game, error, false))
+        return false;
+    if (line.find_first_not_of(" \t\n\v\f\r", at) != std::string::npos)
+        return fail(error, "something follows the game on its line");
     out = std::move(game);
     return true;
 }

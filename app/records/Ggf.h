@@ -24,4 +24,10 @@ std::string ggfLine(const GameRecord& game);
 // app/files/ErrorLine.h says). The moves are not checked against the rules here: see GameReplay.
 bool parseGgf(const std::string& line, GameRecord& out, std::string& error);
 
+// Reads the game that starts at `at` in `text` (blanks before it passed over) and moves `at` just
+// past its ";)", for files of other programs that hold several games on a line or across lines.
+// Fails as parseGgf does, and `at` is then left where it was; RE[?] (a result other programs write
+// for a game not finished) reads as no result.
+bool parseGgfAt(const std::string& text, std::size_t& at, GameRecord& out, std::string& error);
+
 } // namespace records

@@ -3,6 +3,7 @@
 # it: the good games listed (no control byte let through to the terminal) and the damaged lines
 # counted on stderr; a bad game to analyse names
 # its first bad move on one stderr line, exits 2 and prints nothing; an unreadable file likewise.
+# Games of other programs' GGF files are analysed by path and number, or refused the same way.
 #   kept_games_command_line.sh GAME
 game=$1
 scratch=$(mktemp -d) && trap 'chmod -R u+rwx "$scratch"; rm -rf "$scratch"' EXIT
@@ -52,6 +53,23 @@ refused "an illegal move" "move 3 (Black d6)" --analyze f5d6d6
 refused "a letter outside a-h" "move 2 'J6'" --analyze F5J6
 refused "no such kept game" "@1 to @3" --analyze @4
 refused "a bad game number" "bad game '@x'" --analyze @x
+# A GGF file of other programs, two games on Windows lines: the second, by number, reads as the
+# same game kept as @1 does.
+other="$scratch/other.ggf"
+printf '%s\r\n%s\r\n' "(;GM[Othello]PC[GGS/os]PB[a]PW[b]TY[8]RE[?]${board}B[f5//0.01]W[d6/-2.5/0.01]B[c3];)" \
+    "(;GM[Othello]PC[NBoard]PB[c]PW[d]TY[8]C[x \\] y]${board}B[F5]W[D6]B[C5]W[F4]B[E3]W[F6]B[G5]W[E6]B[E7];)" >"$other"
+"$game" --analyze "$other@2" --level 1 >"$scratch/foreign" 2>/dev/null || fail "--analyze PATH@2: status $?"
+"$game" --analyze @1 --level 1 >"$scratch/kept" 2>/dev/null || fail "--analyze @1: status $?"
+cmp -s "$scratch/foreign" "$scratch/kept" || fail "--analyze PATH@2: not the game of @1: $(cat "$scratch/foreign")"
+"$game" --analyze "$other" --level 1 >"$scratch/out" 2>/dev/null || fail "--analyze PATH: status $?"
+[ "$(grep -c '^ *[0-9]*  \(Black\|White\)' "$scratch/out")" -eq 3 ] || fail "--analyze PATH: not its first game"
+printf 'notes\n' >"$scratch/notes.txt"
+printf '(;GM[Othello]TY[8]BO[8 -------- -------- -------- ---OO--- ---*O--- -------- -------- -------- *]B[f5];)\n' \
+    >"$scratch/start.ggf"
+refused "a missing file" "cannot open $scratch/none.ggf" --analyze "$scratch/none.ggf"
+refused "a file that is no GGF" "not a GGF file" --analyze "$scratch/notes.txt"
+refused "no such game in the file" "no game 3 in $other, which holds 2 games" --analyze "$other@3"
+refused "another start" "starts from another position" --analyze "$scratch/start.ggf"
 rm "$file" && mkdir "$file"
 refused "a folder in the file's place" "not a plain file" --games
 exit 0
