@@ -143,6 +143,78 @@ SearchResult Search::solve(const Position& position)
     return result;
 }
 
+int MoveValues::valueOf(int move) const
+{
+    for (const MoveValue& m : moves) {
+        if (m.move == move)
+            return m.value;
+    }
+    return 0;
+}
+
+MoveValues Search::valueAllMoves(const Position& position, const SearchLimits& limits)
+{
+    SearchContext context = start();
+    context.sameDepthOnly = true;
+    Position p = position;
+    MoveValues result;
+    const Bits legal = p.moves();
+    if (!legal) {
+        result.complete = true;
+        return result;
+    }
+    MoveList moves;
+    orderMoves(p, legal, Ordering{}, moves);
+    const int empties = p.empties();
+    const bool exact = empties <= limits.exactFrom;
+    const int depth = std::clamp(limits.depth, 1, std::max(empties, 1));
+    // The shallower iterations only order the moves and fill the table: their entries are less deep
+    // than the last iteration asks for, so they cut nothing off there.
+    SearchResult guess;
+    iterateMidgame(context, p, moves, exact ? std::min(depth, SolveGuessDepth) : depth - 1,
+                   std::numeric_limits<double>::infinity(), guess);
+    if (!context.aborted && exact && empties >= SelectivePassMinEmpties) {
+        // As in an exact count: the selective count first, for its order and its table entries.
+        EndgameSolver solver(context);
+        solver.setSelectiveMargin(SelectiveMarginDiscs);
+        const RootOutcome selective = searchRoot(
+            p, moves, -DiscLimit, DiscLimit, context, [&](Position& c, int a, int b) { return solver.value(c, a, b); });
+        if (selective.complete)
+            moveToFront(moves, selective.move);
+    }
+    if (!context.aborted)
+        valueEachMove(context, p, moves, depth, exact, result);
+    result.nodes = context.nodes;
+    return result;
+}
+
+// The last iteration of valueAllMoves: each move with the full window, so that its value is the
+// value itself and not a bound. Fills `result` only if every move finishes.
+bool Search::valueEachMove(SearchContext& context, Position& p, const MoveList& moves, int depth, bool exact,
+                           MoveValues& result)
+{
+    MidgameSearch midgame(context);
+    EndgameSolver solver(context);
+    std::vector<MoveValue> values;
+    for (int i = 0; i < moves.count; ++i) {
+        playFlips(p, moves.squares[i], moves.flips[i]);
+        const int v = exact ? -solver.value(p, -DiscLimit, DiscLimit) : -midgame.value(p, depth - 1, -Infinity, Infinity);
+        undo(p, moves.squares[i], moves.flips[i]);
+        if (context.aborted)
+            return false;
+        values.push_back({moves.squares[i], exact ? v : unitsToDiscs(v)});
+    }
+    // Equal values in square order, not in the search's: the order owes something to the table.
+    std::sort(values.begin(), values.end(), [](const MoveValue& a, const MoveValue& b) {
+        return a.value != b.value ? a.value > b.value : a.move < b.move;
+    });
+    result.moves = std::move(values);
+    result.depth = exact ? p.empties() : depth;
+    result.exact = exact;
+    result.complete = true;
+    return true;
+}
+
 // The search itself, for a position with a legal move and `moves` its moves in order: the midgame
 // iterations (a share of the time when an exact count follows), the exact count if planned, then
 // the random pick. `result` gets the move and its value: in discs when exact, else evaluation units.
