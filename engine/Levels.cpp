@@ -38,7 +38,7 @@ constexpr SearchLimits AnalysisTable[MaxLevel] = {
     fixedLimits(6, 14),
     fixedLimits(8, 16),
     fixedLimits(10, 18),
-    fixedLimits(12, 20),
+    fixedLimits(12, 22),
 };
 
 } // namespace

@@ -168,51 +168,58 @@ MoveValues Search::valueAllMoves(const Position& position, const SearchLimits& l
     const int empties = p.empties();
     const bool exact = empties <= limits.exactFrom;
     const int depth = std::clamp(limits.depth, 1, std::max(empties, 1));
-    // The shallower iterations only order the moves and fill the table: their entries are less deep
-    // than the last iteration asks for, so they cut nothing off there.
-    SearchResult guess;
-    iterateMidgame(context, p, moves, exact ? std::min(depth, SolveGuessDepth) : depth - 1,
-                   std::numeric_limits<double>::infinity(), guess);
-    if (!context.aborted && exact && empties >= SelectivePassMinEmpties) {
-        // As in an exact count: the selective count first, for its order and its table entries.
-        EndgameSolver solver(context);
-        solver.setSelectiveMargin(SelectiveMarginDiscs);
-        const RootOutcome selective = searchRoot(
-            p, moves, -DiscLimit, DiscLimit, context, [&](Position& c, int a, int b) { return solver.value(c, a, b); });
-        if (selective.complete)
-            moveToFront(moves, selective.move);
-    }
-    if (!context.aborted)
-        valueEachMove(context, p, moves, depth, exact, result);
-    result.nodes = context.nodes;
-    return result;
-}
-
-// The last iteration of valueAllMoves: each move with the full window, so that its value is the
-// value itself and not a bound. Fills `result` only if every move finishes.
-bool Search::valueEachMove(SearchContext& context, Position& p, const MoveList& moves, int depth, bool exact,
-                           MoveValues& result)
-{
+    // Every move deepened on its own, each iteration's window around the move's value at the one
+    // before: narrow windows cost far fewer nodes than full ones, and a value inside one is exact.
+    std::vector<int> values(moves.count, 0);
     MidgameSearch midgame(context);
-    EndgameSolver solver(context);
-    std::vector<MoveValue> values;
-    for (int i = 0; i < moves.count; ++i) {
-        playFlips(p, moves.squares[i], moves.flips[i]);
-        const int v = exact ? -solver.value(p, -DiscLimit, DiscLimit) : -midgame.value(p, depth - 1, -Infinity, Infinity);
-        undo(p, moves.squares[i], moves.flips[i]);
-        if (context.aborted)
-            return false;
-        values.push_back({moves.squares[i], exact ? v : unitsToDiscs(v)});
+    const int lastDepth = exact ? std::min(depth, SolveGuessDepth) : depth;
+    for (int d = 1; d <= lastDepth && !context.aborted; ++d) {
+        for (int i = 0; i < moves.count && !context.aborted; ++i) {
+            playFlips(p, moves.squares[i], moves.flips[i]);
+            auto valueWithin = [&](int alpha, int beta) { return -midgame.value(p, d - 1, -beta, -alpha); };
+            int v;
+            if (d == 1) {
+                v = valueWithin(-Infinity, Infinity);
+            } else {
+                const int alpha = values[i] - AspirationUnits, beta = values[i] + AspirationUnits;
+                v = valueWithin(alpha, beta);
+                if (v <= alpha && !context.aborted)
+                    v = valueWithin(-Infinity, v + 1);
+                else if (v >= beta && !context.aborted)
+                    v = valueWithin(v - 1, Infinity);
+            }
+            undo(p, moves.squares[i], moves.flips[i]);
+            values[i] = v;
+        }
     }
+    if (!context.aborted && exact) {
+        EndgameSolver solver(context);
+        if (empties >= SelectivePassMinEmpties) {
+            // As in an exact count: the selective count first, for its table entries.
+            solver.setSelectiveMargin(SelectiveMarginDiscs);
+            searchRoot(p, moves, -DiscLimit, DiscLimit, context,
+                       [&](Position& c, int a, int b) { return solver.value(c, a, b); });
+            solver.setSelectiveMargin(0);
+        }
+        for (int i = 0; i < moves.count && !context.aborted; ++i) {
+            playFlips(p, moves.squares[i], moves.flips[i]);
+            values[i] = -solver.value(p, -DiscLimit, DiscLimit);
+            undo(p, moves.squares[i], moves.flips[i]);
+        }
+    }
+    result.nodes = context.nodes;
+    if (context.aborted)
+        return result;
+    for (int i = 0; i < moves.count; ++i)
+        result.moves.push_back({moves.squares[i], exact ? values[i] : unitsToDiscs(values[i])});
     // Equal values in square order, not in the search's: the order owes something to the table.
-    std::sort(values.begin(), values.end(), [](const MoveValue& a, const MoveValue& b) {
+    std::sort(result.moves.begin(), result.moves.end(), [](const MoveValue& a, const MoveValue& b) {
         return a.value != b.value ? a.value > b.value : a.move < b.move;
     });
-    result.moves = std::move(values);
-    result.depth = exact ? p.empties() : depth;
+    result.depth = exact ? empties : depth;
     result.exact = exact;
     result.complete = true;
-    return true;
+    return result;
 }
 
 // The search itself, for a position with a legal move and `moves` its moves in order: the midgame

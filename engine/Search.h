@@ -94,8 +94,6 @@ private:
     void iterateMidgame(SearchContext& context, Position& position, MoveList& moves, int maxDepth,
                         double lastStartSeconds, SearchResult& result);
     bool solveExactly(SearchContext& context, Position& position, MoveList& moves, SearchResult& result);
-    bool valueEachMove(SearchContext& context, Position& position, const MoveList& moves, int depth, bool exact,
-                       MoveValues& result);
     void pickNearBest(SearchContext& context, Position& position, const MoveList& moves, int margin,
                       SearchResult& result);
 
