@@ -94,6 +94,9 @@ private:
     void iterateMidgame(SearchContext& context, Position& position, MoveList& moves, int maxDepth,
                         double lastStartSeconds, SearchResult& result);
     bool solveExactly(SearchContext& context, Position& position, MoveList& moves, SearchResult& result);
+    void deepenEveryMove(SearchContext& context, Position& position, const MoveList& moves, int maxDepth,
+                         std::vector<int>& values);
+    void solveEveryMove(SearchContext& context, Position& position, const MoveList& moves, std::vector<int>& values);
     void pickNearBest(SearchContext& context, Position& position, const MoveList& moves, int margin,
                       SearchResult& result);
 
