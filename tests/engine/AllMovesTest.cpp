@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <random>
+#include <thread>
 
 using namespace engine;
 
@@ -162,6 +165,27 @@ TEST(AllMoves, NoLegalMoveGivesNoValue)
     EXPECT_TRUE(values.complete);
     EXPECT_TRUE(values.moves.empty());
     EXPECT_EQ(values.bestMove(), -1);
+}
+
+TEST(AllMoves, StopLeavesTheValuesIncomplete)
+{
+    std::mt19937 random(37);
+    const Position opening = withChoice(50, random);
+    Search search(Evaluator::builtIn(), 4, 1);
+    std::atomic<bool> done{false};
+    MoveValues values;
+    std::thread worker([&] {
+        values = search.valueAllMoves(opening, fixedLimits(30));
+        done = true;
+    });
+    // A request made before the search starts is forgotten: repeated until it returns.
+    while (!done) {
+        search.stop();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    worker.join();
+    EXPECT_FALSE(values.complete);
+    EXPECT_TRUE(values.moves.empty());
 }
 
 } // namespace
