@@ -83,7 +83,7 @@ TEST(AllMoves, EachValueIsTheMinimaxValueAtThatDepth)
         int positions;
     };
     // Depth 5 and more reach the table (it serves from 4 plies left).
-    const Case cases[] = {{56, 1, 4}, {50, 2, 4}, {44, 3, 4}, {36, 4, 3}, {30, 5, 3}, {24, 5, 3}, {14, 6, 1}};
+    const Case cases[] = {{56, 1, 4}, {50, 2, 4}, {44, 3, 3}, {36, 4, 2}, {30, 5, 1}, {22, 5, 1}, {14, 6, 1}};
     const Evaluator evaluate = Evaluator::builtIn().resolved();
     std::mt19937 random(17);
     Search search(Evaluator::builtIn(), 4, 1);
@@ -107,7 +107,7 @@ TEST(AllMoves, ExactValuesAreTheSolvedValues)
         int empties;
         int exactFrom;
     };
-    const Case cases[] = {{8, 8}, {12, 14}, {14, 14}, {16, 20}};
+    const Case cases[] = {{8, 8}, {11, 14}, {14, 14}};
     std::mt19937 random(23);
     Search search(Evaluator::builtIn(), 4, 1), solver(Evaluator::builtIn(), 4, 1);
     for (const Case& c : cases) {
@@ -132,8 +132,8 @@ TEST(AllMoves, ValuesOweNothingToEarlierSearches)
         SCOPED_TRACE(testing::Message() << e << " empties");
         const Position p = withChoice(e, random);
         Search used(Evaluator::builtIn(), 4, 1), fresh(Evaluator::builtIn(), 4, 1);
-        used.run(p, fixedLimits(9));
-        used.valueAllMoves(p, fixedLimits(7));
+        used.run(p, fixedLimits(8));
+        used.valueAllMoves(p, fixedLimits(6));
         const MoveValues after = used.valueAllMoves(p, fixedLimits(5));
         const MoveValues alone = fresh.valueAllMoves(p, fixedLimits(5));
         ASSERT_TRUE(after.complete && alone.complete);
