@@ -181,7 +181,8 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
                std::to_string(review.firstExactMove) + " (" + std::to_string(review.firstExactEmpties) +
                " empty squares)\n";
     else
-        out += " throughout (exact from " + std::to_string(engine::analysisLimits(options.level).exactFrom) + " empty squares: not reached)\n";
+        out += " throughout (exact from " + std::to_string(engine::analysisLimits(options.level).exactFrom) +
+               " empty squares: not reached)\n";
     out += "move  side   played  best  value  cost\n";
     for (const analysis::MoveReview& move : review.moves) {
         char line[96];
