@@ -8,8 +8,8 @@
 // against the best) and the same position always gets the same values.
 //
 // A Search owns its transposition table (allocated once, reused move after move through a game),
-// its random generator and the evaluation it scores positions with. One thread runs run, chooseMove
-// or solve at a time; stop() may be called from any thread while it runs.
+// its random generator and the evaluation it scores positions with. One thread runs run, chooseMove,
+// solve or valueAllMoves at a time; stop() may be called from any thread while it runs.
 #include "engine/Evaluation.h"
 #include "engine/MoveOrdering.h"
 #include "engine/Position.h"
@@ -74,13 +74,14 @@ public:
     // any number of empty squares, and the line proved to the end. The game must not be over; when
     // the side to move must pass, move is -1 and score the exact value all the same.
     SearchResult solve(const Position& position);
-    // Every legal move of `position` searched to the same depth, each with a full window: its
-    // minimax value at limits.depth plies (exact, to the end of the game, when at most
+    // Every legal move of `position` searched to the same depth, each to its value and not a bound:
+    // its minimax value at limits.depth plies (exact, to the end of the game, when at most
     // limits.exactFrom squares are empty). The clock and the random margin of `limits` are not
     // used, and the table's cut-offs come only from entries of the very depth asked for: the values
     // depend on the position and the limits alone, never on what the table kept from other searches.
     MoveValues valueAllMoves(const Position& position, const SearchLimits& limits);
-    // Makes the running search return as soon as it can with the best move found so far. A call
+    // Makes the running search return as soon as it can with the best move found so far (from
+    // valueAllMoves: no values, `complete` false). A call
     // made while nothing runs is forgotten: each run or solve starts by clearing it.
     void stop();
     // Forgets everything learnt (a new game). Writes the whole table, so that all its memory is in
