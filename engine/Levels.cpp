@@ -32,11 +32,25 @@ constexpr SearchLimits Table[MaxLevel] = {
     {60, 22, 2.0, 0},
 };
 
+// Analysis: depth and exact-from; how long a whole game takes at each: docs/engine-figures.md.
+constexpr SearchLimits AnalysisTable[MaxLevel] = {
+    fixedLimits(4, 12),
+    fixedLimits(6, 14),
+    fixedLimits(8, 16),
+    fixedLimits(10, 18),
+    fixedLimits(12, 22),
+};
+
 } // namespace
 
 SearchLimits levelLimits(int level)
 {
     return Table[std::clamp(level, MinLevel, MaxLevel) - MinLevel];
+}
+
+SearchLimits analysisLimits(int level)
+{
+    return AnalysisTable[std::clamp(level, MinLevel, MaxLevel) - MinLevel];
 }
 
 } // namespace engine

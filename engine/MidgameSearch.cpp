@@ -34,7 +34,7 @@ int MidgameSearch::value(Position& p, int depth, int alpha, int beta)
     if (depth >= TableMinDepth) {
         if (const TableEntry* entry = m_context.table.find(p)) {
             tableMove = entry->move;
-            if (entry->depth >= depth) {
+            if (entry->depth == depth || (entry->depth > depth && !m_context.sameDepthOnly)) {
                 if (entry->lower >= beta || entry->lower == entry->upper)
                     return entry->lower;
                 if (entry->upper <= alpha)

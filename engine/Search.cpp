@@ -143,6 +143,106 @@ SearchResult Search::solve(const Position& position)
     return result;
 }
 
+int MoveValues::valueOf(int move) const
+{
+    for (const MoveValue& m : moves) {
+        if (m.move == move)
+            return m.value;
+    }
+    return 0;
+}
+
+MoveValues Search::valueAllMoves(const Position& position, const SearchLimits& limits)
+{
+    SearchContext context = start();
+    context.sameDepthOnly = true;
+    Position p = position;
+    MoveValues result;
+    const Bits legal = p.moves();
+    if (!legal) {
+        result.complete = true;
+        return result;
+    }
+    MoveList moves;
+    orderMoves(p, legal, Ordering{}, moves);
+    const int empties = p.empties();
+    const bool exact = empties <= limits.exactFrom;
+    const int depth = std::clamp(limits.depth, 1, std::max(empties, 1));
+    std::vector<int> values(moves.count, 0);
+    if (exact)
+        solveEveryMove(context, p, moves, values);
+    else
+        deepenEveryMove(context, p, moves, depth, values);
+    result.nodes = context.nodes;
+    if (context.aborted)
+        return result;
+    for (int i = 0; i < moves.count; ++i)
+        result.moves.push_back({moves.squares[i], exact ? values[i] : unitsToDiscs(values[i])});
+    // Equal values in square order, not in the search's: the order owes something to the table.
+    std::sort(result.moves.begin(), result.moves.end(), [](const MoveValue& a, const MoveValue& b) {
+        return a.value != b.value ? a.value > b.value : a.move < b.move;
+    });
+    result.depth = exact ? empties : depth;
+    result.exact = exact;
+    result.complete = true;
+    return result;
+}
+
+// Iterations 1 to maxDepth for every move on its own, each within a window around the move's value
+// at the iteration before, searched again past the side it fails on: a value inside its window is
+// exact. `values` gets each move's value in evaluation units.
+void Search::deepenEveryMove(SearchContext& context, Position& p, const MoveList& moves, int maxDepth,
+                             std::vector<int>& values)
+{
+    MidgameSearch midgame(context);
+    for (int depth = 1; depth <= maxDepth; ++depth) {
+        for (int i = 0; i < moves.count; ++i) {
+            playFlips(p, moves.squares[i], moves.flips[i]);
+            auto within = [&](int alpha, int beta) { return -midgame.value(p, depth - 1, -beta, -alpha); };
+            int v;
+            if (depth == 1) {
+                v = within(-Infinity, Infinity);
+            } else {
+                const int alpha = std::max(values[i] - AspirationUnits, -Infinity);
+                const int beta = std::min(values[i] + AspirationUnits, Infinity);
+                v = within(alpha, beta);
+                if (v <= alpha && !context.aborted)
+                    v = within(-Infinity, v + 1);
+                else if (v >= beta && !context.aborted)
+                    v = within(v - 1, Infinity);
+            }
+            undo(p, moves.squares[i], moves.flips[i]);
+            if (context.aborted)
+                return;
+            values[i] = v;
+        }
+    }
+}
+
+// Every move counted exactly with the full window; `values` gets them in discs. No midgame
+// iterations first: they left the counts as many nodes to search (docs/engine-notes.md).
+void Search::solveEveryMove(SearchContext& context, Position& p, const MoveList& moves, std::vector<int>& values)
+{
+    EndgameSolver solver(context);
+    if (p.empties() >= SelectivePassMinEmpties) {
+        // As before an exact count: the selective count first, for its table entries.
+        solver.setSelectiveMargin(SelectiveMarginDiscs);
+        searchRoot(p, moves, -DiscLimit, DiscLimit, context,
+                   [&](Position& c, int a, int b) { return solver.value(c, a, b); });
+        solver.setSelectiveMargin(0);
+        if (context.aborted)
+            return;
+    }
+    for (int i = 0; i < moves.count; ++i) {
+        playFlips(p, moves.squares[i], moves.flips[i]);
+        const int v = -solver.value(p, -DiscLimit, DiscLimit);
+        undo(p, moves.squares[i], moves.flips[i]);
+        if (context.aborted)
+            return;
+        values[i] = v;
+    }
+}
+
 // The search itself, for a position with a legal move and `moves` its moves in order: the midgame
 // iterations (a share of the time when an exact count follows), the exact count if planned, then
 // the random pick. `result` gets the move and its value: in discs when exact, else evaluation units.

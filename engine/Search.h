@@ -3,9 +3,13 @@
 // a position exactly. Every caller (the game, the analyses, the tools, the benchmarks) runs this
 // search; scores come out in discs whatever the search did.
 //
+// valueAllMoves is the other way to search a position: every legal move valued in one search at
+// one fixed depth and no clock, so that the moves' values can be set side by side (a move's cost
+// against the best) and the same position always gets the same values.
+//
 // A Search owns its transposition table (allocated once, reused move after move through a game),
-// its random generator and the evaluation it scores positions with. One thread runs run, chooseMove
-// or solve at a time; stop() may be called from any thread while it runs.
+// its random generator and the evaluation it scores positions with. One thread runs run, chooseMove,
+// solve or valueAllMoves at a time; stop() may be called from any thread while it runs.
 #include "engine/Evaluation.h"
 #include "engine/MoveOrdering.h"
 #include "engine/Position.h"
@@ -33,6 +37,26 @@ struct SearchResult {
     std::vector<int> line;
 };
 
+// One legal move and its value, for the side to move before it.
+struct MoveValue {
+    int move = -1;
+    int value = 0; // discs: exact when the search was, else the evaluation rounded to a disc
+};
+
+// Every legal move of a position valued by one search (valueAllMoves).
+struct MoveValues {
+    std::vector<MoveValue> moves; // best first, equal values in square order; empty if no move is legal
+    int depth = 0;                // midgame plies below the position (the empty squares when exact)
+    bool exact = false;
+    bool complete = false;        // false if stop() cut the search short: the values then mean nothing
+    std::uint64_t nodes = 0;
+
+    int bestMove() const { return moves.empty() ? -1 : moves.front().move; }
+    int bestValue() const { return moves.empty() ? 0 : moves.front().value; }
+    // The value of `move`; 0 if it is not one of the moves.
+    int valueOf(int move) const;
+};
+
 class Search {
 public:
     // Every search scores positions with `evaluator`. seed 0: seeded from std::random_device.
@@ -50,7 +74,14 @@ public:
     // any number of empty squares, and the line proved to the end. The game must not be over; when
     // the side to move must pass, move is -1 and score the exact value all the same.
     SearchResult solve(const Position& position);
-    // Makes the running search return as soon as it can with the best move found so far. A call
+    // Every legal move of `position` searched to the same depth, each to its value and not a bound:
+    // its minimax value at limits.depth plies (exact, to the end of the game, when at most
+    // limits.exactFrom squares are empty). The clock and the random margin of `limits` are not
+    // used, and the table's cut-offs come only from entries of the very depth asked for: the values
+    // depend on the position and the limits alone, never on what the table kept from other searches.
+    MoveValues valueAllMoves(const Position& position, const SearchLimits& limits);
+    // Makes the running search return as soon as it can with the best move found so far (from
+    // valueAllMoves: no values, `complete` false). A call
     // made while nothing runs is forgotten: each run or solve starts by clearing it.
     void stop();
     // Forgets everything learnt (a new game). Writes the whole table, so that all its memory is in
@@ -64,6 +95,9 @@ private:
     void iterateMidgame(SearchContext& context, Position& position, MoveList& moves, int maxDepth,
                         double lastStartSeconds, SearchResult& result);
     bool solveExactly(SearchContext& context, Position& position, MoveList& moves, SearchResult& result);
+    void deepenEveryMove(SearchContext& context, Position& position, const MoveList& moves, int maxDepth,
+                         std::vector<int>& values);
+    void solveEveryMove(SearchContext& context, Position& position, const MoveList& moves, std::vector<int>& values);
     void pickNearBest(SearchContext& context, Position& position, const MoveList& moves, int margin,
                       SearchResult& result);
 

@@ -47,6 +47,10 @@ public:
     // counts these among its nodes; `nodes` does not (it paces the checks of the clock).
     std::uint64_t childrenLookedAt = 0;
     bool aborted = false;
+    // The midgame search takes its cut-offs only from table entries searched exactly as deep (a
+    // deeper entry or an exact count would give another value than the depth asks for): its values
+    // then owe nothing to earlier searches. Off, deeper entries answer too, for speed.
+    bool sameDepthOnly = false;
 
 private:
     static constexpr std::uint64_t PollMask = 2047;

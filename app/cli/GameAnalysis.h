@@ -2,12 +2,14 @@
 // A whole game looked over by the engine, move by move: the best move in each position and what
 // the move played cost against it, in discs.
 //
-// Every position of the game gets one value, for its side to move: exact (the engine's solver)
-// once at most ExactEmpties squares are empty, the level's search before. A move's cost is the
-// value of the position before it less the value the played move leads to (as the mover sees
-// it), never below 0, and 0 when the played move is the engine's. Over the exact part the costs
-// add up: Black's costs less White's equal the value at the first exact position less the final
-// result. Passes are no moves and get no line.
+// Each position before a move gets one search that values all its legal moves at the level's fixed
+// analysis depth (engine::analysisLimits), exact to the end once few enough squares are empty. The
+// position's value is its best move's, and the move's cost is that value less the played move's
+// from the same search: 0 when the played move is as good as the best (it is then named the best),
+// never below. No clock takes part, so symmetric moves cost the same and a game reads the same
+// every time. Over the exact part the costs add up: Black's costs less White's equal the value at
+// the first exact position less the final result (a move's exact value is minus the next
+// position's). Passes are no moves and get no line.
 #include "app/records/GameReplay.h"
 
 #include <functional>
@@ -15,8 +17,6 @@
 
 namespace analysis {
 
-// Exact from this many empty squares: about the last twenty moves, a few seconds in all.
-constexpr int ExactEmpties = 20;
 // A move that costs this many discs or more is a mistake.
 constexpr int MistakeDiscs = 4;
 
@@ -25,7 +25,7 @@ struct MoveReview {
     bool black = true;
     int played = 0; // square indices
     int best = 0;
-    int value = 0; // of the position before the move, for the mover: exact, or the search's estimate
+    int value = 0; // of the position before the move, for the mover: its best move's value
     int cost = 0;  // discs, 0 or more
     bool exact = false;
 };
@@ -39,8 +39,7 @@ struct SideSummary {
 struct GameReview {
     std::vector<MoveReview> moves;
     int firstExactMove = 0;    // number of the first move reviewed exactly; 0 when none is
-    int firstExactEmpties = 0; // empty squares before that move (the level's own search may be
-                               // exact a little before ExactEmpties)
+    int firstExactEmpties = 0; // empty squares before that move
     SideSummary black;
     SideSummary white;
 };
@@ -48,8 +47,9 @@ struct GameReview {
 // Called as the moves are looked at (from the last one back): how many are done out of how many.
 using Progress = std::function<void(int done, int total)>;
 
-// Reviews `game` (a replay that is ok): exact from `exactEmpties` empty squares, the search of
-// `level` before.
+// Reviews `game` (a replay that is ok) with the analysis limits of `level`.
+GameReview reviewGame(const records::Replay& game, int level, const Progress& progress);
+// The same with the level's depth but exact from `exactEmpties` empty squares.
 GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress);
 
 } // namespace analysis

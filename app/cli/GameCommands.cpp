@@ -6,6 +6,7 @@
 #include "app/records/RecordsFile.h"
 #include "app/records/Tally.h"
 #include "app/records/Transcript.h"
+#include "engine/Levels.h"
 #include "engine/PositionText.h"
 #include "engine/PrintableBytes.h"
 
@@ -146,7 +147,7 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
                      minutesAndSeconds(left) + " left");
         };
     }
-    const analysis::GameReview review = analysis::reviewGame(game, options.level, analysis::ExactEmpties, report);
+    const analysis::GameReview review = analysis::reviewGame(game, options.level, report);
 
     std::string& out = outcome.output;
     out = "level " + std::to_string(options.level) + " search";
@@ -155,7 +156,8 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
                std::to_string(review.firstExactMove) + " (" + std::to_string(review.firstExactEmpties) +
                " empty squares)\n";
     else
-        out += " throughout (exact from " + std::to_string(analysis::ExactEmpties) + " empty squares: not reached)\n";
+        out += " throughout (exact from " + std::to_string(engine::analysisLimits(options.level).exactFrom) +
+               " empty squares: not reached)\n";
     out += "move  side   played  best  value  cost\n";
     for (const analysis::MoveReview& move : review.moves) {
         char line[96];

@@ -1,8 +1,10 @@
 // --analyze on games published by a server: every best move is legal, every exact value is what
-// --solve says of the same position, and over the exact part the costs add up to the result.
+// --solve says of the same position, and over the exact part the costs add up to the result; a
+// game reads the same every time, and the four first moves (one move turned) cost nothing.
 #include "app/cli/AnalysisCommand.h"
 #include "app/cli/GameAnalysis.h"
 #include "app/records/Transcript.h"
+#include "engine/Levels.h"
 #include "engine/PositionText.h"
 #include "tests/app/records/PublishedGames.h"
 
@@ -72,6 +74,53 @@ TEST(GameAnalysis, PublishedGamesAgreeWithSolveAndAddUp)
         // Each exact cost is the value lost by the mover: Black's losses lower Black's value,
         // White's raise it, from the first exact position to the end.
         EXPECT_EQ(firstExactValue - blackLost + whiteLost, game.blackResult());
+    }
+}
+
+void expectSameReview(const analysis::GameReview& a, const analysis::GameReview& b)
+{
+    ASSERT_EQ(a.moves.size(), b.moves.size());
+    for (std::size_t i = 0; i < a.moves.size(); ++i) {
+        SCOPED_TRACE(a.moves[i].number);
+        EXPECT_EQ(a.moves[i].number, b.moves[i].number);
+        EXPECT_EQ(a.moves[i].best, b.moves[i].best);
+        EXPECT_EQ(a.moves[i].value, b.moves[i].value);
+        EXPECT_EQ(a.moves[i].cost, b.moves[i].cost);
+        EXPECT_EQ(a.moves[i].exact, b.moves[i].exact);
+    }
+    EXPECT_EQ(a.firstExactMove, b.firstExactMove);
+    EXPECT_EQ(a.black.discsLost, b.black.discsLost);
+    EXPECT_EQ(a.white.discsLost, b.white.discsLost);
+}
+
+TEST(GameAnalysis, APublishedGameReadsTheSameTwice)
+{
+    const records::Replay game = records::readTranscript(published::KomiTranscript);
+    ASSERT_TRUE(game.ok) << game.error;
+    for (int level : {1, 2}) {
+        SCOPED_TRACE(level);
+        const analysis::GameReview first = analysis::reviewGame(game, level, nullptr);
+        ASSERT_GT(first.firstExactMove, 0);
+        expectSameReview(first, analysis::reviewGame(game, level, nullptr));
+    }
+}
+
+TEST(GameAnalysis, TheFourFirstMovesCostNothing)
+{
+    for (int level = engine::MinLevel; level <= engine::MaxLevel; ++level) {
+        SCOPED_TRACE(level);
+        int startValue = 0;
+        for (const char* first : {"f5", "d3", "c4", "e6"}) {
+            SCOPED_TRACE(first);
+            const analysis::GameReview review = analysis::reviewGame(records::readTranscript(first), level, nullptr);
+            ASSERT_EQ(review.moves.size(), 1u);
+            const analysis::MoveReview& move = review.moves[0];
+            EXPECT_EQ(move.cost, 0);
+            EXPECT_EQ(move.best, move.played);
+            if (first[0] == 'f')
+                startValue = move.value;
+            EXPECT_EQ(move.value, startValue);
+        }
     }
 }
 
