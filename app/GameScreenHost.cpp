@@ -1,6 +1,8 @@
 #include "app/GameScreenHost.h"
 
 #include "app/files/ErrorLine.h"
+#include "app/records/GameArgument.h"
+#include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/settings/SettingsFile.h"
 #include "render/Renderer.h"
@@ -15,9 +17,9 @@ constexpr std::int32_t DefaultComputerSide = 2;
 
 } // namespace
 
-GameScreenHost::GameScreenHost(const cli::GameOptions& options, MatchSession& session, SoundCues& sound,
-                               const FrameClock& clock)
-    : m_options(options), m_session(session), m_sound(sound), m_clock(clock)
+GameScreenHost::GameScreenHost(const cli::GameOptions& options, MatchSession& session, ReviewSession& review,
+                               SoundCues& sound, const FrameClock& clock)
+    : m_options(options), m_session(session), m_review(review), m_sound(sound), m_clock(clock)
 {
 }
 
@@ -137,6 +139,38 @@ void GameScreenHost::chooseLevel(int level)
     m_settings.level = level;
     m_levelChosenAt = m_clock.milliseconds() * 0.001;
     saveSettings();
+}
+
+bool GameScreenHost::openLastGame()
+{
+    records::Replay game;
+    std::string error;
+    if (!records::resolveGame("@", records::recordsPath(), game, error)) {
+        std::cerr << errorLine(error); // the title stays
+        return false;
+    }
+    openReview(game);
+    return true;
+}
+
+void GameScreenHost::openReview(const records::Replay& game)
+{
+    m_review.open(game, matchLevel());
+}
+
+int GameScreenHost::reviewTurnCount() const
+{
+    return m_review.turnCount();
+}
+
+void GameScreenHost::showReviewTurn(int turn)
+{
+    m_review.showTurn(turn);
+}
+
+void GameScreenHost::leaveReview()
+{
+    m_review.close();
 }
 
 void GameScreenHost::resetTransitionClock()
