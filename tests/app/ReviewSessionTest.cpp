@@ -1,0 +1,102 @@
+// The game under review: each turn's position on the Board (a pass a turn of its own), the top
+// line of each, the verdicts once the background analysis is done, and the board put back.
+#include "app/ReviewSession.h"
+#include "app/opponent/BoardPosition.h"
+#include "app/records/Transcript.h"
+#include "rules/Board.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// a1 and a3 dark, b1 and b3 light, Black to move: c1 (c3 was the other move), then White has no
+// move and passes, then c3 takes the last light disc.
+records::Replay gameWithAPass()
+{
+    engine::Position start;
+    start.player = (engine::Bits(1) << 0) | (engine::Bits(1) << 16);
+    start.opponent = (engine::Bits(1) << 1) | (engine::Bits(1) << 17);
+    return records::replay(start, true, {{true, 2}, {false, records::Pass}, {true, 18}}, false);
+}
+
+// The Board's squares a1, b1, c1, a3, b3, c3 as "X", "O" or "-".
+std::string firstSquares()
+{
+    std::string shown;
+    for (const int square : {0, 1, 2, 16, 17, 18}) {
+        const CellPos cell = cellOf(square);
+        const Cell value = Board::instance()->cellValue(cell.x, cell.y);
+        shown += value == Black ? 'X' : value == White ? 'O' : '-';
+    }
+    return shown;
+}
+
+TEST(ReviewSession, StepsOverAPassAndPutsTheBoardBack)
+{
+    const records::Replay game = gameWithAPass();
+    ASSERT_TRUE(game.ok) << game.error;
+    Board::instance()->reset();
+    ReviewSession review;
+    review.open(game, 1);
+    ASSERT_EQ(review.turnCount(), 3);
+
+    struct Row {
+        int turn;
+        std::string squares;
+        std::string line;
+    };
+    const std::vector<Row> rows = {
+        {3, "XXXXXX", "Coup 3 : Joueur 1 a jou\xE9 c3"},
+        {0, "XO-XO-", "D\xE9" "but de partie"},
+        {1, "XXXXO-", "Coup 1 : Joueur 1 a jou\xE9 c1"},
+        {2, "XXXXO-", "Coup 2 : Joueur 2 passe"},
+        {3, "XXXXXX", "Coup 3 : Joueur 1 a jou\xE9 c3"},
+    };
+    std::string line;
+    for (const Row& row : rows) {
+        review.showTurn(row.turn);
+        EXPECT_EQ(firstSquares(), row.squares) << row.turn;
+        EXPECT_EQ(review.moveLine(row.turn, line), row.line) << row.turn;
+    }
+
+    // Two moves at level 1: the analysis ends in well under the limit.
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (review.verdictLine(1, line).rfind("Analyse", 0) == 0 && std::chrono::steady_clock::now() < limit) {
+        review.poll();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // c1 or c3 at first (either may be the engine's); c3 at the end was the only move.
+    EXPECT_EQ(review.verdictLine(1, line).rfind("Meilleur", 0), 0u) << line;
+    EXPECT_EQ(review.verdictLine(3, line).rfind("Meilleur coup jou\xE9 (", 0), 0u) << line;
+    EXPECT_EQ(review.verdictLine(2, line), "");
+    EXPECT_EQ(review.verdictLine(0, line), "");
+
+    review.close();
+    EXPECT_FALSE(review.isOpen());
+    EXPECT_EQ(firstSquares(), "------");
+    EXPECT_EQ(Board::instance()->count(Black), 2);
+    EXPECT_EQ(Board::instance()->count(White), 2);
+}
+
+TEST(ReviewSession, ClosingMidAnalysisStopsIt)
+{
+    // A whole game at the strongest level: far from done when it is closed.
+    const records::Replay game = records::readTranscript(
+        "e6f4e3d6c5f3c4f6f5g4c7d3e7c3g6b4g5b6a5c6b5d7e8f7h3f8d8h4h5c8a3a4g3a6a7b7f2f1c2e2d2b3e1c1g1h7a2g7h6d1b1");
+    ASSERT_TRUE(game.ok) << game.error;
+    Board::instance()->reset();
+    for (int round = 0; round < 3; ++round) {
+        ReviewSession review;
+        review.open(game, 5);
+        review.close(); // must neither hang nor leave a worker behind
+        EXPECT_FALSE(review.isOpen());
+        EXPECT_EQ(Board::instance()->count(Black), 2);
+    }
+}
+
+} // namespace
