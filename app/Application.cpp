@@ -103,7 +103,7 @@ void Application::run()
     m_pacer.begin();
     if (m_reviewAtStart) {
         Renderer::instance()->init(); // the review's first frame shows the board
-        m_host.openReview(*m_reviewAtStart);
+        m_host.openReview(*m_reviewAtStart, m_reviewNames);
         m_reviewAtStart.reset();
         m_screens.startReview(Credits);
         runReview();

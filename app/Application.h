@@ -51,9 +51,13 @@ public:
 
     bool hasWindow() const { return m_hasWindow; }
 
-    // Makes run() start on the review of `game` (a replay that is ok) instead of the title;
-    // leaving the review then goes to the credits.
-    void reviewAtStart(const records::Replay& game) { m_reviewAtStart = game; }
+    // Makes run() start on the review of `game` (a replay that is ok) between `names` instead of
+    // the title; leaving the review then goes to the credits.
+    void reviewAtStart(const records::Replay& game, const ReviewNames& names)
+    {
+        m_reviewAtStart = game;
+        m_reviewNames = names;
+    }
 
     // Starts on the title screen (or the review asked for) and runs one screen handler per frame,
     // at most 60 frames a second, until a screen asks to quit or a quit signal arrives.
@@ -91,6 +95,7 @@ private:
     MatchSession m_session;
     ReviewSession m_review; // the game under review, when one is open
     std::optional<records::Replay> m_reviewAtStart;
+    ReviewNames m_reviewNames; // of m_reviewAtStart
     GameScreenHost m_host; // what the screens ask, over the session, the sound and the clock
     ScreenFlow m_screens;
     FramePacer m_pacer;

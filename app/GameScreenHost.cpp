@@ -145,17 +145,18 @@ bool GameScreenHost::openLastGame()
 {
     records::Replay game;
     std::string error;
-    if (!records::resolveGame("@", records::recordsPath(), game, error)) {
+    const std::string path = records::recordsPath();
+    if (!records::resolveGame("@", path, game, error)) {
         std::cerr << errorLine(error); // the title stays
         return false;
     }
-    openReview(game);
+    openReview(game, reviewNamesOf("@", path));
     return true;
 }
 
-void GameScreenHost::openReview(const records::Replay& game)
+void GameScreenHost::openReview(const records::Replay& game, const ReviewNames& names)
 {
-    m_review.open(game, matchLevel());
+    m_review.open(game, names, matchLevel());
 }
 
 int GameScreenHost::reviewTurnCount() const

@@ -52,8 +52,8 @@ public:
     int reviewTurnCount() const override;
     void showReviewTurn(int turn) override;
     void leaveReview() override;
-    // Reviews `game` (a replay that is ok) with the analysis at the matches' level.
-    void openReview(const records::Replay& game);
+    // Reviews `game` (a replay that is ok) between `names` with the analysis at the matches' level.
+    void openReview(const records::Replay& game, const ReviewNames& names);
 
     void resetTransitionClock() override;
     float transitionSeconds() const override;

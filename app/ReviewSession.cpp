@@ -1,20 +1,73 @@
 #include "app/ReviewSession.h"
 
 #include "app/opponent/BoardPosition.h"
+#include "app/records/GameArgument.h"
+#include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
 #include "rules/Board.h"
+
+#include <filesystem>
 
 namespace {
 
 // What the progress callback throws to unwind a cancelled analysis; caught in the worker.
 struct AnalysisCancelled {};
 
+// Names longer than this are cut: the top line stays within the window.
+constexpr std::size_t LongestName = 24;
+
+// "12" -> 12; 0 for anything but a short decimal number.
+std::size_t numberOf(const std::string& digits)
+{
+    if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoul(digits);
+}
+
+std::string shownName(const std::string& recorded, const char* otherwise)
+{
+    return recorded.empty() ? otherwise : recorded.substr(0, LongestName);
+}
+
 } // namespace
 
-void ReviewSession::open(const records::Replay& game, int level)
+ReviewNames reviewNamesOf(const std::string& argument, const std::string& recordsPath)
+{
+    records::GameRecord record;
+    bool found = false;
+    if (!argument.empty() && argument[0] == '@') {
+        const records::KeptGames kept = records::readKeptGames(recordsPath);
+        const std::size_t number = argument.size() == 1 ? kept.games.size() : numberOf(argument.substr(1));
+        if (number >= 1 && number <= kept.games.size()) {
+            record = kept.games[number - 1];
+            found = true;
+        }
+    } else {
+        std::string path = argument;
+        std::size_t number = 1;
+        const std::size_t mark = argument.rfind('@');
+        if (mark != std::string::npos && mark > 0 && numberOf(argument.substr(mark + 1)) > 0) {
+            path = argument.substr(0, mark);
+            number = numberOf(argument.substr(mark + 1));
+        }
+        std::error_code ignored;
+        std::string error;
+        found = std::filesystem::is_regular_file(path, ignored) && records::readGgfFileGame(path, number, record, error);
+    }
+    if (!found)
+        return ReviewNames{text::PlayerOneName, text::PlayerTwoName};
+    return ReviewNames{shownName(record.black, text::PlayerOneName), shownName(record.white, text::PlayerTwoName)};
+}
+
+namespace {
+
+} // namespace
+
+void ReviewSession::open(const records::Replay& game, const ReviewNames& names, int level)
 {
     close();
     m_game = game;
+    m_names = names;
     Board* board = Board::instance();
     for (int square = 0; square < 64; ++square) {
         const CellPos cell = cellOf(square);
@@ -81,7 +134,7 @@ const std::string& ReviewSession::moveLine(int turn, std::string& out) const
     if (turn <= 0 || turn > turnCount())
         return out.assign(text::ReviewStart);
     const records::RecordedTurn& played = m_game.turns[turn - 1];
-    return reviewMoveMessage(turn, played.black ? text::PlayerOneName : text::PlayerTwoName, played.square, out);
+    return reviewMoveMessage(turn, played.black ? m_names.black.c_str() : m_names.white.c_str(), played.square, out);
 }
 
 const std::string& ReviewSession::verdictLine(int turn, std::string& out) const

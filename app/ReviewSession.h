@@ -18,13 +18,24 @@
 #include <optional>
 #include <string>
 
+// The names the review gives the two sides: the record's (a kept game, a GGF file's game), or
+// "Joueur 1" and "Joueur 2" for a transcript and for a record without them.
+struct ReviewNames {
+    std::string black;
+    std::string white;
+};
+
+// The names of GAME as records::resolveGame takes it; `recordsPath` is the kept games' file.
+ReviewNames reviewNamesOf(const std::string& argument, const std::string& recordsPath);
+
 class ReviewSession {
 public:
     ReviewSession() = default;
     ~ReviewSession() { close(); }
 
-    // Reviews `game` (a replay that is ok), the analysis at `level`; the one open before closes.
-    void open(const records::Replay& game, int level);
+    // Reviews `game` (a replay that is ok) between `names`, the analysis at `level`; the one
+    // open before closes.
+    void open(const records::Replay& game, const ReviewNames& names, int level);
     // Stops the analysis and puts the board back; nothing when no review is open.
     void close();
     bool isOpen() const { return m_open; }
@@ -48,6 +59,7 @@ public:
 private:
     bool m_open = false;
     records::Replay m_game; // read by the worker while it runs: changed only once it is stopped
+    ReviewNames m_names;
     std::array<Cell, 64> m_boardBefore{}; // the Board's squares when the review opened
     std::optional<analysis::GameReview> m_review; // written by the worker, read once it is done
     std::atomic<bool> m_cancelled{false};

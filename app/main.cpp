@@ -21,8 +21,8 @@ namespace {
 // Status of a command line we cannot act on.
 constexpr int BadUsageStatus = 2;
 
-// `review`: the game to open the window on, instead of the title.
-int play(const cli::GameOptions& options, const records::Replay* review = nullptr)
+// `review`: the game to open the window on, instead of the title, between `names`.
+int play(const cli::GameOptions& options, const records::Replay* review = nullptr, const ReviewNames& names = {})
 {
     std::string error;
     if (!enterDataFolder(error)) // the game reads ./data/...: start where that folder is
@@ -30,7 +30,7 @@ int play(const cli::GameOptions& options, const records::Replay* review = nullpt
     Application* application = Application::instance(options);
     const bool hasWindow = application->hasWindow();
     if (hasWindow && review)
-        application->reviewAtStart(*review);
+        application->reviewAtStart(*review, names);
     if (hasWindow)
         application->run();
     Application::destroyInstance();
@@ -92,7 +92,7 @@ int main(int argc, char** argv)
             std::fputs(errorLine(error).c_str(), stderr);
             return BadUsageStatus;
         }
-        return play(options, &game);
+        return play(options, &game, reviewNamesOf(options.game, records::recordsPath()));
     }
     case cli::GameOptions::Action::Play:
         break;

@@ -4,10 +4,12 @@
 #include "app/opponent/BoardPosition.h"
 #include "app/records/Transcript.h"
 #include "rules/Board.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,7 +44,7 @@ TEST(ReviewSession, StepsOverAPassAndPutsTheBoardBack)
     ASSERT_TRUE(game.ok) << game.error;
     Board::instance()->reset();
     ReviewSession review;
-    review.open(game, 1);
+    review.open(game, ReviewNames{"Joueur 1", "Joueur 2"}, 1);
     ASSERT_EQ(review.turnCount(), 3);
 
     struct Row {
@@ -90,13 +92,56 @@ TEST(ReviewSession, ClosingMidAnalysisStopsIt)
         "e6f4e3d6c5f3c4f6f5g4c7d3e7c3g6b4g5b6a5c6b5d7e8f7h3f8d8h4h5c8a3a4g3a6a7b7f2f1c2e2d2b3e1c1g1h7a2g7h6d1b1");
     ASSERT_TRUE(game.ok) << game.error;
     Board::instance()->reset();
-    for (int round = 0; round < 3; ++round) {
+    for (const bool started : {false, true}) {
         ReviewSession review;
-        review.open(game, 5);
+        review.open(game, ReviewNames{"Joueur 1", "Joueur 2"}, 5);
+        std::string line;
+        // Closed at once (the work may not have begun), or once the first moves are looked at.
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (started && review.verdictLine(60, line) == "Analyse..." && std::chrono::steady_clock::now() < limit)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        if (started) {
+            EXPECT_EQ(review.verdictLine(60, line).rfind("Analyse ", 0), 0u) << line;
+        }
         review.close(); // must neither hang nor leave a worker behind
         EXPECT_FALSE(review.isOpen());
         EXPECT_EQ(Board::instance()->count(Black), 2);
     }
+}
+
+TEST(ReviewSession, NamesTheSidesAsTheRecordDoes)
+{
+    const std::string folder = makeTempDirectory("reversi-review-names");
+    const std::string board = "BO[8 -------- -------- -------- ---O*--- ---*O--- -------- -------- -------- *]";
+    const std::string kept = folder + "/games.ggf";
+    std::ofstream(kept, std::ios::binary)
+        << "(;GM[Othello]PC[reversi]DT[2026.12.08_10:07:36.UTC]PB[Joueur 1]PW[Joueur 2]TY[8]" << board << "B[f5];)\n"
+        << "(;GM[Othello]PC[reversi]DT[2026.12.08_10:09:00.UTC]PB[Ordinateur niveau 3]PW[Joueur 2]TY[8]" << board
+        << "B[f5]W[d6];)\n";
+    const std::string foreign = folder + "/other.ggf";
+    std::ofstream(foreign, std::ios::binary)
+        << "(;GM[Othello]PC[NBoard]PB[me]PW[A name much longer than the top line has room for]TY[8]" << board
+        << "B[f5];)\n(;GM[Othello]PC[NBoard]PB[]PW[you]TY[8]" << board << "B[f5];)\n";
+    struct Row {
+        std::string argument;
+        std::string black;
+        std::string white;
+    };
+    const std::vector<Row> rows = {
+        {"f5d6", "Joueur 1", "Joueur 2"},
+        {"@", "Ordinateur niveau 3", "Joueur 2"},
+        {"@1", "Joueur 1", "Joueur 2"},
+        {"@9", "Joueur 1", "Joueur 2"},
+        {foreign, "me", "A name much longer than "},
+        {foreign + "@2", "Joueur 1", "you"},
+        {folder + "/missing.ggf", "Joueur 1", "Joueur 2"},
+    };
+    for (const Row& row : rows) {
+        const ReviewNames names = reviewNamesOf(row.argument, kept);
+        EXPECT_EQ(names.black, row.black) << row.argument;
+        EXPECT_EQ(names.white, row.white) << row.argument;
+    }
+    removeTree(folder);
 }
 
 } // namespace
