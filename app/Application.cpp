@@ -267,6 +267,8 @@ void Application::runReview()
         renderer->drawCentredMessage(m_review.moveLine(turn, m_message).c_str());
         if (!m_review.verdictLine(turn, m_verdict).empty())
             renderer->drawCentredLine(m_verdict.c_str(), VerdictY);
+        m_review.fillGraph(turn, m_graph);
+        renderer->drawGameGraph(m_graph);
     }
     drawAidsOverlay();
     renderer->endOverlay();

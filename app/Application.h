@@ -102,5 +102,6 @@ private:
     std::string m_message; // the play and game-over screens' centred message, reused every frame
     std::string m_notice; // the level notice, reused every frame
     std::string m_verdict; // the review's verdict line, reused every frame
+    graph::Strip m_graph;  // the review's graph of the game, reused every frame
     bool m_hasWindow = false;
 };

@@ -169,6 +169,11 @@ void GameScreenHost::showReviewTurn(int turn)
     m_review.showTurn(turn);
 }
 
+int GameScreenHost::reviewTurnAtPointer(int column, int row) const
+{
+    return Renderer::instance()->graphPositionAtPointer(column, row, m_review.turnCount() + 1);
+}
+
 void GameScreenHost::leaveReview()
 {
     m_review.close();

@@ -51,6 +51,7 @@ public:
     bool openLastGame() override;
     int reviewTurnCount() const override;
     void showReviewTurn(int turn) override;
+    int reviewTurnAtPointer(int column, int row) const override;
     void leaveReview() override;
     // Reviews `game` (a replay that is ok) between `names` with the analysis at the matches' level.
     void openReview(const records::Replay& game, const ReviewNames& names);

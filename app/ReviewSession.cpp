@@ -152,3 +152,30 @@ const std::string& ReviewSession::verdictLine(int turn, std::string& out) const
             return verdictMessage(move.best, move.value, move.cost, analysis::MistakeDiscs, out);
     return out;
 }
+
+void ReviewSession::fillGraph(int turn, graph::Strip& out) const
+{
+    out.positions = turnCount() + 1;
+    out.current = turn;
+    out.blackValues.clear();
+    out.mistakes.clear();
+    if (m_work.isRunning() || !m_review || m_review->moves.empty())
+        return;
+    out.blackValues.assign(std::size_t(out.positions), 0);
+    out.mistakes.assign(std::size_t(out.positions), false);
+    const analysis::MoveReview& first = m_review->moves.front();
+    int value = first.black ? first.value : -first.value; // the start, for Black
+    std::size_t next = 0; // the next move's review
+    for (int i = 0; i < out.positions; ++i) {
+        if (i > 0 && m_game.turns[i - 1].square != records::Pass && next < m_review->moves.size()) {
+            // After a move its mover stands at the best value less what the move cost.
+            const analysis::MoveReview& move = m_review->moves[next++];
+            const int after = move.value - move.cost;
+            value = move.black ? after : -after;
+            out.mistakes[i] = move.cost >= analysis::MistakeDiscs;
+        }
+        out.blackValues[i] = value;
+    }
+    if (m_game.isOver())
+        out.blackValues.back() = m_game.blackResult();
+}

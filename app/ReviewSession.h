@@ -11,6 +11,7 @@
 #include "app/cli/GameAnalysis.h"
 #include "app/opponent/BackgroundSearch.h"
 #include "app/records/GameReplay.h"
+#include "render/GameGraph.h"
 #include "rules/Cell.h"
 
 #include <array>
@@ -52,6 +53,10 @@ public:
     // The line under it: the verdict on the move that led to `turn` once the analysis is done, the
     // progress while it runs, nothing (empty) for the start, a pass or a failed analysis.
     const std::string& verdictLine(int turn, std::string& out) const;
+
+    // The graph of the game with the position after `turn` turns marked; its values once the
+    // analysis is done.
+    void fillGraph(int turn, graph::Strip& out) const;
 
     ReviewSession(const ReviewSession&) = delete;
     ReviewSession& operator=(const ReviewSession&) = delete;

@@ -296,6 +296,12 @@ void ScreenFlow::onReviewEvent(const SDL_Event& event)
         onWheel(notch);
         return;
     }
+    if (isLeftClick(event)) {
+        const int turn = m_host.reviewTurnAtPointer(event.button.x, event.button.y);
+        if (turn >= 0)
+            showReviewTurn(turn);
+        return;
+    }
     if (onAidKey(event) || onTiltEvent(event) || event.type != SDL_KEYDOWN)
         return;
     switch (event.key.keysym.sym) {

@@ -49,7 +49,8 @@ public:
     // Review of the game the host holds, from its final position; Escape goes to `leaveTo`.
     void startReview(ScreenState leaveTo);
     // Left / Right one turn back / forward (a pass is a turn), Home / End the start / the final
-    // position, the tilt keys and the wheel as in play; Escape leaves, a quit goes to the credits.
+    // position, a click on the graph of the game that turn, the tilt keys and the wheel as in
+    // play; Escape leaves, a quit goes to the credits.
     // The held tilt is applied with applyHeldTilt.
     void onReviewEvent(const SDL_Event& event);
     // The number of turns played in the position shown, 0 to the host's reviewTurnCount().

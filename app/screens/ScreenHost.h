@@ -53,6 +53,9 @@ public:
     virtual int reviewTurnCount() const = 0;
     // Shows the position after `turn` turns of the game under review.
     virtual void showReviewTurn(int turn) = 0;
+    // The turn whose position the graph of the game shows under the pointer at window pixel
+    // (column, row), rows from the top; -1 off the graph.
+    virtual int reviewTurnAtPointer(int column, int row) const = 0;
     // Leaves the review: its analysis stops.
     virtual void leaveReview() = 0;
 

@@ -78,6 +78,17 @@ TEST(ReviewSession, StepsOverAPassAndPutsTheBoardBack)
     EXPECT_EQ(review.verdictLine(2, line), "");
     EXPECT_EQ(review.verdictLine(0, line), "");
 
+    // The graph: one column a position, the pass's the same as the move's before it, the end the
+    // game's result (Black has every disc: 4 of them and the 60 empty squares).
+    graph::Strip strip;
+    review.fillGraph(2, strip);
+    EXPECT_EQ(strip.positions, 4);
+    EXPECT_EQ(strip.current, 2);
+    ASSERT_EQ(strip.blackValues.size(), 4u);
+    EXPECT_EQ(strip.blackValues[2], strip.blackValues[1]);
+    EXPECT_EQ(strip.blackValues[3], 64);
+    EXPECT_EQ(strip.mistakes, (std::vector<bool>{false, false, false, false}));
+
     review.close();
     EXPECT_FALSE(review.isOpen());
     EXPECT_EQ(firstSquares(), "------");

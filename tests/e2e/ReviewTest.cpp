@@ -49,8 +49,11 @@ bool showsReview(GameSession& session, const Screenshot& shot, const ExpectedBoa
 
 bool waitForReview(GameSession& session, const std::string& what, const ExpectedBoard& board, const std::string& line)
 {
-    if (session.waitForScreen(what, [&](const Screenshot& shot) { return showsReview(session, shot, board, line); }))
+    if (const std::optional<Screenshot> shot = session.waitForScreen(
+            what, [&](const Screenshot& shot) { return showsReview(session, shot, board, line); })) {
+        session.keep(*shot, what);
         return true;
+    }
     const Screenshot last = session.player().grabScreen();
     std::string mismatch;
     showsBoard(last, board, startTilt, startCursor, &mismatch);

@@ -62,6 +62,8 @@ public:
     }
     int reviewTurnCount() const override { return reviewTurns; }
     void showReviewTurn(int turn) override { calls.push_back("show " + std::to_string(turn)); }
+    // A stand-in for the graph: rows from 700 down, turn column / 100.
+    int reviewTurnAtPointer(int column, int row) const override { return row >= 700 ? column / 100 : -1; }
     void leaveReview() override { calls.push_back("leave review"); }
     void resetTransitionClock() override { calls.push_back("reset clock"); }
     float transitionSeconds() const override { return flashSeconds; }
