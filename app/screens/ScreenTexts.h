@@ -56,6 +56,7 @@ constexpr const char* ReviewHelpLines[] = {
     "",
     "Fl\xE8" "che gauche, droite : un coup avant, apr\xE8s",
     "D\xE9" "but, Fin : d\xE9" "but, fin de la partie",
+    "Clic sur le graphique : aller \xE0 ce coup",
     "Page Haut, Page Bas, molette : incliner",
     "M : muet, musique et bruitages",
     "\xC9" "chap : quitter la revue",
