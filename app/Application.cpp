@@ -24,6 +24,18 @@ namespace {
 
 constexpr double LevelNoticeSeconds = 2.0;
 constexpr float LevelNoticeY = 0.9f; // overlay units: the line under the title's prompt
+constexpr float VerdictY = 0.91f;    // overlay units: the review's line under its top line
+
+// The title's help panel: the play screen's with the title's R among the title's keys.
+const std::vector<const char*>& titleHelpLines()
+{
+    static const std::vector<const char*> lines = [] {
+        std::vector<const char*> all(text::HelpLines, text::HelpLines + text::HelpLineCount);
+        all.insert(all.begin() + text::TitleReviewHelpAt, text::TitleReviewHelpLine);
+        return all;
+    }();
+    return lines;
+}
 
 // A 1024 x 768 double-buffered window, 24 bits deep with a 16-bit depth buffer; full screen
 // unless the player asked for a window.
@@ -52,7 +64,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const cli::GameOpti
     , m_soundDevice(std::move(sound))
     , m_sound(*m_soundDevice)
     , m_session(m_sound, m_frameClock)
-    , m_host(m_options, m_session, m_sound, m_frameClock)
+    , m_host(m_options, m_session, m_review, m_sound, m_frameClock)
     , m_screens(m_host)
     , m_pacer(m_frameClock)
 {
@@ -73,6 +85,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const cli::GameOpti
 Application::~Application()
 {
     m_sound.closeEffect();
+    m_review.close(); // its analysis stops first
     m_session.end(); // its searches stop; the match goes, unkept (run() kept it)
     Renderer::destroyInstance();
     Display::destroyInstance();
@@ -88,10 +101,18 @@ void Application::run()
         return;
     m_screens.setState(Title);
     m_pacer.begin();
-    // The title's first frame is its orange veil alone, which needs neither the font atlas nor
-    // the tray picture: it goes up first, and the pictures load while the player looks at it.
-    runTitle();
-    Renderer::instance()->init();
+    if (m_reviewAtStart) {
+        Renderer::instance()->init(); // the review's first frame shows the board
+        m_host.openReview(*m_reviewAtStart, m_reviewNames);
+        m_reviewAtStart.reset();
+        m_screens.startReview(Credits);
+        runReview();
+    } else {
+        // The title's first frame is its orange veil alone, which needs neither the font atlas
+        // nor the tray picture: it goes up first, and the pictures load while the player looks.
+        runTitle();
+        Renderer::instance()->init();
+    }
     m_pacer.waitForNextFrame();
     while (namesScreen(m_screens.state()) && !quitSignalled()) {
         switch (m_screens.state()) {
@@ -110,6 +131,9 @@ void Application::run()
         case Credits:
             runCredits();
             break;
+        case Review:
+            runReview();
+            break;
         default:
             break;
         }
@@ -124,6 +148,8 @@ void Application::runTitle()
     SDL_Event event;
     while (SDL_PollEvent(&event))
         m_screens.onTitleEvent(event);
+    if (m_screens.state() != Review)
+        m_host.leaveReview(); // a review opened and left within this frame's keys
     m_screens.advanceTitle();
 
     const TitleAnimation& title = m_screens.title();
@@ -221,6 +247,34 @@ void Application::runCredits()
     renderer->present();
 }
 
+void Application::runReview()
+{
+    SDL_EnableUNICODE(1); // the aids' letters are read as typed
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onReviewEvent(event);
+    m_screens.applyHeldTilt();
+    m_review.poll();
+
+    Renderer* renderer = Renderer::instance();
+    renderer->beginFrame();
+    renderer->beginCamera();
+    renderer->drawScene();
+    renderer->endCamera();
+    renderer->beginOverlay();
+    if (m_review.isOpen()) {
+        const int turn = m_screens.reviewTurn();
+        renderer->drawCentredMessage(m_review.moveLine(turn, m_message).c_str());
+        if (!m_review.verdictLine(turn, m_verdict).empty())
+            renderer->drawCentredLine(m_verdict.c_str(), VerdictY);
+        m_review.fillGraph(turn, m_graph);
+        renderer->drawGameGraph(m_graph);
+    }
+    drawAidsOverlay();
+    renderer->endOverlay();
+    renderer->present();
+}
+
 void Application::drawMatchFrame(const char* message)
 {
     Renderer* renderer = Renderer::instance();
@@ -270,7 +324,13 @@ void Application::drawAidsOverlay()
     Renderer* renderer = Renderer::instance();
     if (m_screens.state() == Title && m_frameClock.milliseconds() * 0.001 - m_host.levelChosenAt() < LevelNoticeSeconds)
         renderer->drawCentredLine(levelMessage(m_host.settings().level, m_notice).c_str(), LevelNoticeY);
-    if (m_screens.helpShown())
+    if (!m_screens.helpShown())
+        return;
+    if (m_screens.state() == Title)
+        renderer->drawTextPanel(titleHelpLines().data(), titleHelpLines().size());
+    else if (m_screens.state() == Review)
+        renderer->drawTextPanel(text::ReviewHelpLines, text::ReviewHelpLineCount);
+    else
         renderer->drawTextPanel(text::HelpLines, text::HelpLineCount);
 }
 

@@ -24,6 +24,7 @@
 #include "app/FramePacer.h"
 #include "app/GameScreenHost.h"
 #include "app/MatchSession.h"
+#include "app/ReviewSession.h"
 #include "app/SdlFrameClock.h"
 #include "app/cli/CommandLine.h"
 #include "app/screens/ScreenFlow.h"
@@ -32,6 +33,7 @@
 #include "render/SceneMarks.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class Application {
@@ -49,8 +51,16 @@ public:
 
     bool hasWindow() const { return m_hasWindow; }
 
-    // Starts on the title screen and runs one screen handler per frame, at most 60 frames a
-    // second, until a screen asks to quit or a quit signal arrives.
+    // Makes run() start on the review of `game` (a replay that is ok) between `names` instead of
+    // the title; leaving the review then goes to the credits.
+    void reviewAtStart(const records::Replay& game, const ReviewNames& names)
+    {
+        m_reviewAtStart = game;
+        m_reviewNames = names;
+    }
+
+    // Starts on the title screen (or the review asked for) and runs one screen handler per frame,
+    // at most 60 frames a second, until a screen asks to quit or a quit signal arrives.
     void run();
 
     // One frame of each screen: its events, its update, its drawing.
@@ -59,6 +69,7 @@ public:
     void runPlaying();
     void runGameOver();
     void runCredits();
+    void runReview();
 
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -82,10 +93,15 @@ private:
     // and the hint's pacing all read it.
     SdlFrameClock m_frameClock;
     MatchSession m_session;
+    ReviewSession m_review; // the game under review, when one is open
+    std::optional<records::Replay> m_reviewAtStart;
+    ReviewNames m_reviewNames; // of m_reviewAtStart
     GameScreenHost m_host; // what the screens ask, over the session, the sound and the clock
     ScreenFlow m_screens;
     FramePacer m_pacer;
     std::string m_message; // the play and game-over screens' centred message, reused every frame
     std::string m_notice; // the level notice, reused every frame
+    std::string m_verdict; // the review's verdict line, reused every frame
+    graph::Strip m_graph;  // the review's graph of the game, reused every frame
     bool m_hasWindow = false;
 };

@@ -1,6 +1,8 @@
 #include "app/GameScreenHost.h"
 
 #include "app/files/ErrorLine.h"
+#include "app/records/GameArgument.h"
+#include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/settings/SettingsFile.h"
 #include "render/Renderer.h"
@@ -15,9 +17,9 @@ constexpr std::int32_t DefaultComputerSide = 2;
 
 } // namespace
 
-GameScreenHost::GameScreenHost(const cli::GameOptions& options, MatchSession& session, SoundCues& sound,
-                               const FrameClock& clock)
-    : m_options(options), m_session(session), m_sound(sound), m_clock(clock)
+GameScreenHost::GameScreenHost(const cli::GameOptions& options, MatchSession& session, ReviewSession& review,
+                               SoundCues& sound, const FrameClock& clock)
+    : m_options(options), m_session(session), m_review(review), m_sound(sound), m_clock(clock)
 {
 }
 
@@ -137,6 +139,44 @@ void GameScreenHost::chooseLevel(int level)
     m_settings.level = level;
     m_levelChosenAt = m_clock.milliseconds() * 0.001;
     saveSettings();
+}
+
+bool GameScreenHost::openLastGame()
+{
+    records::Replay game;
+    std::string error;
+    const std::string path = records::recordsPath();
+    if (!records::resolveGame("@", path, game, error)) {
+        std::cerr << errorLine(error); // the title stays
+        return false;
+    }
+    openReview(game, reviewNamesOf("@", path));
+    return true;
+}
+
+void GameScreenHost::openReview(const records::Replay& game, const ReviewNames& names)
+{
+    m_review.open(game, names, matchLevel());
+}
+
+int GameScreenHost::reviewTurnCount() const
+{
+    return m_review.turnCount();
+}
+
+void GameScreenHost::showReviewTurn(int turn)
+{
+    m_review.showTurn(turn);
+}
+
+int GameScreenHost::reviewTurnAtPointer(int column, int row) const
+{
+    return Renderer::instance()->graphPositionAtPointer(column, row, m_review.turnCount() + 1);
+}
+
+void GameScreenHost::leaveReview()
+{
+    m_review.close();
 }
 
 void GameScreenHost::resetTransitionClock()

@@ -8,6 +8,7 @@
 // screens nor of the Application, which owns it: the screens call in, never the other way round.
 #include "app/FramePacer.h"
 #include "app/MatchSession.h"
+#include "app/ReviewSession.h"
 #include "app/cli/CommandLine.h"
 #include "app/screens/ScreenHost.h"
 #include "app/settings/Settings.h"
@@ -19,7 +20,8 @@
 
 class GameScreenHost : public ScreenHost {
 public:
-    GameScreenHost(const cli::GameOptions& options, MatchSession& session, SoundCues& sound, const FrameClock& clock);
+    GameScreenHost(const cli::GameOptions& options, MatchSession& session, ReviewSession& review, SoundCues& sound,
+                   const FrameClock& clock);
 
     // Reads the settings file and applies the sound setting (before the music starts).
     void loadSettings();
@@ -46,6 +48,14 @@ public:
     void toggleSound() override;
     void chooseLevel(int level) override;
 
+    bool openLastGame() override;
+    int reviewTurnCount() const override;
+    void showReviewTurn(int turn) override;
+    int reviewTurnAtPointer(int column, int row) const override;
+    void leaveReview() override;
+    // Reviews `game` (a replay that is ok) between `names` with the analysis at the matches' level.
+    void openReview(const records::Replay& game, const ReviewNames& names);
+
     void resetTransitionClock() override;
     float transitionSeconds() const override;
 
@@ -61,6 +71,7 @@ private:
 
     const cli::GameOptions& m_options;
     MatchSession& m_session;
+    ReviewSession& m_review;
     SoundCues& m_sound;
     const FrameClock& m_clock;
     std::uint32_t m_transitionStart = 0; // milliseconds on m_clock

@@ -8,6 +8,7 @@
 #include "app/DataFolder.h"
 #include "app/files/ErrorLine.h"
 #include "app/cli/GameCommands.h"
+#include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
 
 #include <SDL.h> // where SDL brings its own start-up code, it renames main for it
@@ -20,13 +21,16 @@ namespace {
 // Status of a command line we cannot act on.
 constexpr int BadUsageStatus = 2;
 
-int play(const cli::GameOptions& options)
+// `review`: the game to open the window on, instead of the title, between `names`.
+int play(const cli::GameOptions& options, const records::Replay* review = nullptr, const ReviewNames& names = {})
 {
     std::string error;
     if (!enterDataFolder(error)) // the game reads ./data/...: start where that folder is
         std::fputs(errorLine(error).c_str(), stderr);
     Application* application = Application::instance(options);
     const bool hasWindow = application->hasWindow();
+    if (hasWindow && review)
+        application->reviewAtStart(*review, names);
     if (hasWindow)
         application->run();
     Application::destroyInstance();
@@ -79,6 +83,16 @@ int main(int argc, char** argv)
         if (watched)
             std::fputs("\r\033[K", stderr); // the progress line goes before the answer comes
         return answer(outcome);
+    }
+    case cli::GameOptions::Action::Review: {
+        // The game is read before any window opens: a bad one costs a line and nothing else.
+        records::Replay game;
+        std::string error;
+        if (!records::resolveGame(options.game, records::recordsPath(), game, error)) {
+            std::fputs(errorLine(error).c_str(), stderr);
+            return BadUsageStatus;
+        }
+        return play(options, &game, reviewNamesOf(options.game, records::recordsPath()));
     }
     case cli::GameOptions::Action::Play:
         break;

@@ -14,6 +14,7 @@
 #include "render/BoardPicking.h"
 #include "render/CreditsBackground.h"
 #include "render/Directions.h"
+#include "render/GameGraph.h"
 #include "render/SceneMarks.h"
 #include "render/TextureFont.h"
 #include "rules/Cell.h"
@@ -95,6 +96,11 @@ public:
     void drawTextPanel(const char* const* lines, std::size_t count);
     // The orange veil over the whole overlay at `alpha` (see render/OrangeVeil.h).
     void drawOrangeVeil(float alpha);
+    // The review's graph of the game along the bottom (see render/GameGraph.h).
+    void drawGameGraph(const graph::Strip& strip);
+    // The graph's position under the pointer at window pixel (column, row), rows from the top,
+    // or -1 off the strip.
+    int graphPositionAtPointer(int column, int row, int positions) const;
     // The credits picture over the whole overlay, read on the first call; black without it.
     void drawCreditsBackground();
 

@@ -57,6 +57,64 @@ void Renderer::drawOrangeVeil(float alpha)
     ::drawOrangeVeil(alpha);
 }
 
+void Renderer::drawGameGraph(const graph::Strip& strip)
+{
+    glLoadIdentity(); // text printed before leaves its pen position on the matrix
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.6f);
+    glBegin(GL_QUADS);
+    glVertex2f(graph::Left - 0.01f, graph::Bottom);
+    glVertex2f(graph::Right + 0.01f, graph::Bottom);
+    glVertex2f(graph::Right + 0.01f, graph::Top);
+    glVertex2f(graph::Left - 0.01f, graph::Top);
+    glEnd();
+    glDisable(GL_BLEND);
+    const float middle = (graph::Bottom + graph::Top) / 2;
+    const float half = (graph::Top - graph::Bottom) / 2 - 0.005f;
+    const float width = 0.4f * (graph::Right - graph::Left) / float(strip.positions > 1 ? strip.positions - 1 : 1);
+    glBegin(GL_QUADS);
+    for (std::size_t i = 0; i < strip.blackValues.size(); ++i) {
+        int value = strip.blackValues[i];
+        value = value > graph::Range ? graph::Range : value < -graph::Range ? -graph::Range : value;
+        const float x = graph::positionX(int(i), strip.positions);
+        const float y = middle + half * float(value) / float(graph::Range);
+        if (i < strip.mistakes.size() && strip.mistakes[i])
+            glColor3f(0.9f, 0.1f, 0.1f);
+        else if (value >= 0)
+            glColor3f(0.15f, 0.15f, 0.15f); // Black ahead: a dark column
+        else
+            glColor3f(0.9f, 0.9f, 0.9f);
+        glVertex2f(x - width, middle);
+        glVertex2f(x + width, middle);
+        glVertex2f(x + width, y);
+        glVertex2f(x - width, y);
+    }
+    glEnd();
+    glBegin(GL_LINES);
+    glColor3f(0.6f, 0.6f, 0.6f);
+    glVertex2f(graph::Left, middle);
+    glVertex2f(graph::Right, middle);
+    const float x = graph::positionX(strip.current, strip.positions);
+    glColor3f(1.0f, 0.8f, 0.0f);
+    glVertex2f(x, graph::Bottom);
+    glVertex2f(x, graph::Top);
+    glEnd();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    checkGlErrors("the game's graph");
+}
+
+int Renderer::graphPositionAtPointer(int column, int row, int positions) const
+{
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (viewport[2] <= 0 || viewport[3] <= 0)
+        return -1;
+    const float x = (float(column) + 0.5f) / float(viewport[2]);
+    const float y = 1.0f - (float(row) + 0.5f) / float(viewport[3]);
+    return graph::positionAt(x, y, positions);
+}
+
 void Renderer::drawCreditsBackground()
 {
     m_creditsBackground.draw();

@@ -67,7 +67,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
             hasValue = true;
         }
         const bool takesValue =
-            name == "--computer" || name == "--level" || name == "--solve" || name == "--move" || name == "--analyze";
+            name == "--computer" || name == "--level" || name == "--solve" || name == "--move" || name == "--analyze" ||
+            name == "--review";
         if (takesValue && !hasValue) {
             if (i + 1 >= argc)
                 return failure("option " + name + " needs a value");
@@ -111,12 +112,20 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
                              : name == "--stats" ? GameOptions::Action::Stats
                                                  : GameOptions::Action::Analyze;
             options.game = value;
+        } else if (name == "--review") {
+            if (analysis)
+                return failure("--solve, --move, --games, --analyze, --stats and --review go alone, once");
+            analysis = true;
+            options.action = GameOptions::Action::Review;
+            options.game = value;
         } else {
             return failure("unknown option '" + std::string(argv[i]) + "'");
         }
     }
 
-    if (analysis && playOptions)
+    if (options.action == GameOptions::Action::Review && options.computerSide != 0)
+        return failure("--review opens a game to look over: --computer does not go with it");
+    if (analysis && playOptions && options.action != GameOptions::Action::Review)
         return failure("--solve, --move, --games, --analyze and --stats open no window: --computer and --windowed do not go with them");
     if (lineAsked && options.action != GameOptions::Action::Solve)
         return failure("--pv prints the line of best play after --solve: it goes with --solve only");
@@ -125,7 +134,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
     if ((options.action == GameOptions::Action::Games || options.action == GameOptions::Action::Stats) && levelGiven)
         return failure("--level goes with --computer, --move or --analyze");
     if (levelGiven && options.action == GameOptions::Action::Play && options.computerSide == 0)
-        return failure("--level sets the computer's strength: it goes with --computer, --move or --analyze");
+        return failure("--level sets the computer's strength: it goes with --computer, --move, --analyze or --review");
     parsed.ok = true;
     return parsed;
 }
@@ -134,7 +143,7 @@ std::string usageLine()
 {
     return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION [--pv] | "
            "--move POSITION [--level " + levelRange() + "] | --games | --analyze GAME [--level " + levelRange() +
-           "] | --stats | --help | --version";
+           "] | --review GAME [--windowed] [--level " + levelRange() + "] | --stats | --help | --version";
 }
 
 std::string versionLine()
@@ -171,6 +180,9 @@ std::string helpText()
         std::to_string(DefaultLevel) + "); then the\n"
         "                      moves, mistakes and discs lost of each side\n"
         "  --stats             the kept games counted by opponent: played, won, drawn, lost, unfinished\n"
+        "  --review GAME       open the window on GAME at its final position and step through it\n"
+        "                      (Left, Right, Home, End) with the engine's verdict on each move,\n"
+        "                      looked over in the background at --level (default the settings')\n"
         "\n"
         "  GAME is a transcript from the start position (\"f5d6c3d3\", either case, passes left out),\n"
         "  @N for kept game N of --games, @ for the last one, or a GGF file of any program: PATH for\n"

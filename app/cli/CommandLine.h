@@ -18,6 +18,7 @@ struct GameOptions {
         Games,   // list the kept games
         Analyze, // look over `game` move by move at `level`
         Stats,   // the tally of the kept games by opponent
+        Review,  // open the window on the review of `game`
     };
 
     Action action = Action::Play;
@@ -27,7 +28,7 @@ struct GameOptions {
     bool windowed = false; // a 1024 x 768 window instead of the full screen
     std::string position;  // the board text given to --solve or --move
     bool showLine = false; // --pv: --solve also prints the principal variation
-    std::string game;      // what --analyze looks over: see records::resolveGame
+    std::string game;      // what --analyze looks over or --review opens: see records::resolveGame
 };
 
 struct ParsedCommandLine {

@@ -104,6 +104,8 @@ void ScreenFlow::onTitleEvent(const SDL_Event& event)
         startMatch();
     else if (typedCharacter(event) == 'o')
         startComputerMatch();
+    else if (typedCharacter(event) == 'r' && m_host.openLastGame())
+        startReview(Title);
     else if (const int level = levelKeyOf(event))
         m_host.chooseLevel(level);
 }
@@ -179,6 +181,11 @@ void ScreenFlow::onPlayingEvent(const SDL_Event& event)
         m_host.playEffect(cue::Drop); // whether or not the move turns out legal
         return;
     }
+    onTiltEvent(event);
+}
+
+bool ScreenFlow::onTiltEvent(const SDL_Event& event)
+{
     if (isKeyDown(event, SDLK_PAGEDOWN) || isKeyDown(event, SDLK_KP_MINUS))
         m_tiltIncreaseHeld = true;
     else if (isKeyUp(event, SDLK_PAGEDOWN) || isKeyUp(event, SDLK_KP_MINUS))
@@ -187,13 +194,21 @@ void ScreenFlow::onPlayingEvent(const SDL_Event& event)
         m_tiltDecreaseHeld = true;
     else if (isKeyUp(event, SDLK_PAGEUP) || isKeyUp(event, SDLK_KP_PLUS))
         m_tiltDecreaseHeld = false;
+    else
+        return false;
+    return true;
+}
+
+void ScreenFlow::onWheel(int notch)
+{
+    for (int degree = 0; degree < WheelNotchDegrees; ++degree)
+        m_host.stepTilt(notch > 0 ? TiltIncrease : TiltDecrease);
 }
 
 void ScreenFlow::onPlayingMouse(const SDL_Event& event)
 {
     if (const int notch = wheelNotch(event)) {
-        for (int degree = 0; degree < WheelNotchDegrees; ++degree)
-            m_host.stepTilt(notch > 0 ? TiltIncrease : TiltDecrease);
+        onWheel(notch);
         return;
     }
     const bool motion = event.type == SDL_MOUSEMOTION;
@@ -245,6 +260,72 @@ void ScreenFlow::afterGameOverFrame()
         return;
     m_releaseMatchAfterFrame = false;
     m_host.releaseMatch();
+}
+
+void ScreenFlow::startReview(ScreenState leaveTo)
+{
+    m_reviewLeaveTo = leaveTo;
+    m_state = Review;
+    showReviewTurn(m_host.reviewTurnCount());
+}
+
+void ScreenFlow::showReviewTurn(int turn)
+{
+    const int last = m_host.reviewTurnCount();
+    m_reviewTurn = turn < 0 ? 0 : turn > last ? last : turn;
+    m_host.showReviewTurn(m_reviewTurn);
+}
+
+void ScreenFlow::onReviewEvent(const SDL_Event& event)
+{
+    if (m_state != Review)
+        return; // left earlier this frame: the rest of the queue is not the review's
+    if (event.type == SDL_QUIT) {
+        m_host.leaveReview();
+        m_state = Credits;
+        return;
+    }
+    if (closeHelp(event))
+        return;
+    if (isKeyDown(event, SDLK_ESCAPE)) {
+        m_host.leaveReview();
+        m_state = m_reviewLeaveTo;
+        return;
+    }
+    if (const int notch = wheelNotch(event)) {
+        onWheel(notch);
+        return;
+    }
+    if (isLeftClick(event)) {
+        const int turn = m_host.reviewTurnAtPointer(event.button.x, event.button.y);
+        if (turn >= 0)
+            showReviewTurn(turn);
+        return;
+    }
+    if (onAidKey(event) || onTiltEvent(event) || event.type != SDL_KEYDOWN)
+        return;
+    switch (event.key.keysym.sym) {
+    case SDLK_LEFT:
+    case SDLK_KP4:
+        if (m_reviewTurn > 0)
+            showReviewTurn(m_reviewTurn - 1);
+        break;
+    case SDLK_RIGHT:
+    case SDLK_KP6:
+        if (m_reviewTurn < m_host.reviewTurnCount())
+            showReviewTurn(m_reviewTurn + 1);
+        break;
+    case SDLK_HOME:
+    case SDLK_KP7:
+        showReviewTurn(0);
+        break;
+    case SDLK_END:
+    case SDLK_KP1:
+        showReviewTurn(m_host.reviewTurnCount());
+        break;
+    default:
+        break;
+    }
 }
 
 void ScreenFlow::onCreditsEvent(const SDL_Event& event)

@@ -23,7 +23,8 @@ public:
     void setState(ScreenState state) { m_state = state; }
 
     // Title: Escape or quit goes to the credits; Space, Return, keypad Enter or a left click
-    // starts a match; O starts one against the computer; 1 to 5 choose its level.
+    // starts a match; O starts one against the computer; 1 to 5 choose its level; R reviews the
+    // last kept game.
     void onTitleEvent(const SDL_Event& event);
     void advanceTitle();
     const TitleAnimation& title() const { return m_title; }
@@ -45,10 +46,20 @@ public:
     void onGameOverEvent(const SDL_Event& event);
     void afterGameOverFrame();
 
+    // Review of the game the host holds, from its final position; Escape goes to `leaveTo`.
+    void startReview(ScreenState leaveTo);
+    // Left / Right one turn back / forward (a pass is a turn), Home / End the start / the final
+    // position, a click on the graph of the game that turn, the tilt keys and the wheel as in
+    // play; Escape leaves, a quit goes to the credits.
+    // The held tilt is applied with applyHeldTilt.
+    void onReviewEvent(const SDL_Event& event);
+    // The number of turns played in the position shown, 0 to the host's reviewTurnCount().
+    int reviewTurn() const { return m_reviewTurn; }
+
     // Credits: any key, a click or a quit ends the program.
     void onCreditsEvent(const SDL_Event& event);
 
-    // The help panel, opened by F1 on the title and play screens over what they show; the next
+    // The help panel, opened by F1 on the title, play and review screens over what they show; the next
     // key or click closes it and does nothing else.
     bool helpShown() const { return m_helpShown; }
 
@@ -59,6 +70,11 @@ private:
     bool closeHelp(const SDL_Event& event);
     // The keys shared by the title and the play screen (F1, M); true when the event was one.
     bool onAidKey(const SDL_Event& event);
+    // The tilt keys held or let go; true when the event was one.
+    bool onTiltEvent(const SDL_Event& event);
+    // A notch of the wheel (+1 towards the player): the tilt by WheelNotchDegrees.
+    void onWheel(int notch);
+    void showReviewTurn(int turn);
     // The mouse on the play screen, while the keyboard player is to move.
     void onPlayingMouse(const SDL_Event& event);
 
@@ -69,4 +85,6 @@ private:
     TitleAnimation m_title;
     bool m_releaseMatchAfterFrame = false;
     bool m_helpShown = false;
+    int m_reviewTurn = 0;
+    ScreenState m_reviewLeaveTo = Title;
 };

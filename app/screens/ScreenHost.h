@@ -45,6 +45,20 @@ public:
     // The computer's level for matches started from the title, 1..5, shown for a moment.
     virtual void chooseLevel(int level) = 0;
 
+    // The review of a game.
+    // Opens the last kept game for review; false (the screen stays) when there is none or the
+    // games file cannot be read.
+    virtual bool openLastGame() = 0;
+    // The turns of the game under review, passes included: positions 0 (the start) to that.
+    virtual int reviewTurnCount() const = 0;
+    // Shows the position after `turn` turns of the game under review.
+    virtual void showReviewTurn(int turn) = 0;
+    // The turn whose position the graph of the game shows under the pointer at window pixel
+    // (column, row), rows from the top; -1 off the graph.
+    virtual int reviewTurnAtPointer(int column, int row) const = 0;
+    // Leaves the review: its analysis stops.
+    virtual void leaveReview() = 0;
+
     virtual void resetTransitionClock() = 0;
     virtual float transitionSeconds() const = 0; // since the last reset
 

@@ -1,6 +1,6 @@
 #pragma once
 // Which screen the main loop runs this frame. The values are the game's fixed codes: the loop
-// keeps going while the state names a screen (3 to 7) and stops on Quit.
+// keeps going while the state names a screen (3 to 8) and stops on Quit.
 #include <cstdint>
 
 enum ScreenState : std::int32_t {
@@ -10,10 +10,11 @@ enum ScreenState : std::int32_t {
     Playing = 5,    // a match in progress
     GameOver = 6,   // the final position and the winner
     Credits = 7,    // the credits line; any key ends the program
+    Review = 8,     // a kept or given game stepped through move by move
 };
 
 // True for the states that have a screen handler; the main loop ends on any other value.
 inline bool namesScreen(std::int32_t state)
 {
-    return state >= StartFlash && state <= Credits;
+    return state >= StartFlash && state <= Review;
 }

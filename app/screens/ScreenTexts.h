@@ -46,6 +46,38 @@ constexpr const char* HelpLines[] = {
     "Une touche ou un clic ferme cette aide.",
 };
 constexpr std::size_t HelpLineCount = sizeof(HelpLines) / sizeof(HelpLines[0]);
+// The title's help panel is the one above with this line after the title's other keys (the play
+// screen's panel stays as it was: R does nothing there).
+constexpr const char* TitleReviewHelpLine = "Titre, R : revoir la derni\xE8re partie";
+constexpr std::size_t TitleReviewHelpAt = 13; // before "Echap : quitter la partie"
+// The help panel on the review screen: its own keys only.
+constexpr const char* ReviewHelpLines[] = {
+    "Aide : revoir une partie",
+    "",
+    "Fl\xE8" "che gauche, droite : un coup avant, apr\xE8s",
+    "D\xE9" "but, Fin : d\xE9" "but, fin de la partie",
+    "Clic sur le graphique : aller \xE0 ce coup",
+    "Page Haut, Page Bas, molette : incliner",
+    "M : muet, musique et bruitages",
+    "\xC9" "chap : quitter la revue",
+    "",
+    "Une touche ou un clic ferme cette aide.",
+};
+constexpr std::size_t ReviewHelpLineCount = sizeof(ReviewHelpLines) / sizeof(ReviewHelpLines[0]);
+
+// The review screen: the top line before the first move, and the parts of the lines naming a
+// move, its verdict and the analysis under way.
+constexpr const char* ReviewStart = "D\xE9" "but de partie";
+constexpr const char* ReviewMovePrefix = "Coup ";
+constexpr const char* ReviewPlayed = " a jou\xE9 ";
+constexpr const char* ReviewPasses = " passe";
+constexpr const char* VerdictBest = "Meilleur : ";
+constexpr const char* VerdictBestPlayed = "Meilleur coup jou\xE9 (";
+constexpr const char* VerdictLost = "), perdu : ";
+constexpr const char* VerdictDisc = " disque";
+constexpr const char* VerdictMistake = ", erreur";
+constexpr const char* AnalysisUnderWay = "Analyse...";
+constexpr const char* AnalysisPrefix = "Analyse ";
 } // namespace text
 
 // Both compose into `out` and return it: the screens keep one string for their message, so a
@@ -59,3 +91,14 @@ const std::string& gameOverMessage(const MatchResult& result, std::string& out);
 const std::string& hintMessage(CellPos square, std::string& out);
 // "Niveau 4".
 const std::string& levelMessage(int level, std::string& out);
+
+// The review's top line for turn `number` (1 for the first, passes counted) by `mover`:
+// "Coup 23 : Joueur 1 a joué d3" for a move on `square` (0 = a1, 63 = h8), "Coup 23 : Joueur 2
+// passe" for a pass (`square` below 0).
+const std::string& reviewMoveMessage(int number, const char* mover, int square, std::string& out);
+// The verdict on a move, `value` being the best move's for the mover and `cost` the discs the
+// move played lost against it: "Meilleur coup joué (+2)" when it lost none, else
+// "Meilleur : f5 (+2), perdu : 6 disques", with ", erreur" from `mistakeDiscs`.
+const std::string& verdictMessage(int best, int value, int cost, int mistakeDiscs, std::string& out);
+// "Analyse 12/60" while the analysis runs, "Analyse..." before it has counted the moves.
+const std::string& analysisProgressMessage(int done, int total, std::string& out);

@@ -7,7 +7,9 @@
 #include "tests/e2e/GameSession.h"
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -20,19 +22,21 @@ struct Answer {
 };
 
 Answer runGame(const std::vector<std::string>& arguments, const std::string& workingDirectory = "",
-               const std::string& dataFolder = "")
+               const std::string& dataFolder = "", const std::vector<std::string>& environment = {})
 {
     std::string scratch = makeTempDirectory("reversi-options");
     ChildProcess::Options options;
     options.argv = {gamePath()};
     options.argv.insert(options.argv.end(), arguments.begin(), arguments.end());
     options.environment =
-        environmentWithout({"SDL_VIDEODRIVER", "SDL_AUDIODRIVER", "REVERSI_DATA_DIR"});
+        environmentWithout({"SDL_VIDEODRIVER", "SDL_AUDIODRIVER", "REVERSI_DATA_DIR", "XDG_DATA_HOME", "XDG_CONFIG_HOME"});
     if (!dataFolder.empty())
         options.environment.push_back("REVERSI_DATA_DIR=" + dataFolder);
     options.workingDirectory = workingDirectory;
     options.environment.push_back("SDL_VIDEODRIVER=no-such-video-driver");
     options.environment.push_back("SDL_AUDIODRIVER=dummy");
+    for (const std::string& entry : environment)
+        options.environment.push_back(entry);
     options.stdoutPath = scratch + "/stdout.txt";
     options.stderrPath = scratch + "/stderr.txt";
     Answer answer;
@@ -98,4 +102,40 @@ TEST(CommandLineExit, NamesTheFoldersTriedWhenNoneHoldsTheData)
     EXPECT_EQ(pointed.status, 1);
     EXPECT_EQ(pointed.errors.find("data/ folder"), std::string::npos) << pointed.errors;
     removeTree(elsewhere);
+}
+
+// --review reads its game before any window: a game it cannot open is one line and status 2.
+TEST(CommandLineExit, ReviewOfABadGameIsOneLineBeforeAnyWindow)
+{
+    const std::string scratch = makeTempDirectory("reversi-review");
+    ASSERT_EQ(std::filesystem::create_directories(scratch + "/data/reversi"), true);
+    std::ofstream(scratch + "/data/reversi/games.ggf", std::ios::binary)
+        << "(;GM[Othello]PC[reversi]DT[2026.12.08_10:07:36.UTC]PB[Joueur 1]PW[Joueur 2]TY[8]"
+           "BO[8 -------- -------- -------- ---O*--- ---*O--- -------- -------- -------- *]B[f5]W[d6];)\n";
+    const std::string notGgf = scratch + "/notes.ggf";
+    std::ofstream(notGgf, std::ios::binary) << "these are no games\n";
+    const std::vector<std::string> homes = {"XDG_DATA_HOME=" + scratch + "/data",
+                                            "XDG_CONFIG_HOME=" + scratch + "/config"};
+    struct Row {
+        const char* what;
+        std::string game;
+    };
+    const std::vector<Row> rows = {
+        {"a file that holds no game", notGgf},
+        {"a missing file", scratch + "/missing.ggf"},
+        {"an illegal transcript", "f5f5"},
+        {"a game number not kept", "@7"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Answer answer = runGame({"--review", row.game}, "", "", homes);
+        EXPECT_EQ(answer.status, 2);
+        EXPECT_EQ(answer.output, "");
+        EXPECT_EQ(answer.errors.rfind("reversi: ", 0), 0u) << answer.errors;
+        EXPECT_EQ(std::count(answer.errors.begin(), answer.errors.end(), '\n'), 1) << answer.errors;
+        EXPECT_EQ(answer.errors.find("Impossible"), std::string::npos) << "a window was tried: " << answer.errors;
+    }
+    // A good one goes on to the window, which this driver cannot open.
+    EXPECT_EQ(runGame({"--review", "@1"}, "", "", homes).status, 1);
+    removeTree(scratch);
 }

@@ -96,6 +96,44 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
     }
 }
 
+TEST(CommandLine, ReviewTakesAGameAndTheWindowsOptions)
+{
+    struct Row {
+        std::vector<const char*> args;
+        bool ok;
+        std::string game;
+        bool windowed;
+        int level;
+        bool levelGiven;
+    };
+    const std::vector<Row> rows = {
+        {{"--review", "@"}, true, "@", false, 3, false},
+        {{"--review=games.ggf@2", "--windowed"}, true, "games.ggf@2", true, 3, false},
+        {{"--windowed", "--review", "f5d6", "--level", "5"}, true, "f5d6", true, 5, true},
+        {{"--review"}, false, "", false, 3, false},
+        {{"--review", "@", "--computer", "2"}, false, "", false, 3, false},
+        {{"--review", "@", "--analyze", "@"}, false, "", false, 3, false},
+        {{"--games", "--review", "@"}, false, "", false, 3, false},
+        {{"--review", "@", "--pv"}, false, "", false, 3, false},
+    };
+    for (const Row& row : rows) {
+        std::vector<const char*> argv{"reversi"};
+        argv.insert(argv.end(), row.args.begin(), row.args.end());
+        SCOPED_TRACE(row.args.size() > 1 ? row.args[1] : row.args[0]);
+        const ParsedCommandLine parsed = parseCommandLine(int(argv.size()), argv.data());
+        ASSERT_EQ(parsed.ok, row.ok) << parsed.error;
+        if (!row.ok) {
+            EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << "one line";
+            continue;
+        }
+        EXPECT_EQ(parsed.options.action, Action::Review);
+        EXPECT_EQ(parsed.options.game, row.game);
+        EXPECT_EQ(parsed.options.windowed, row.windowed);
+        EXPECT_EQ(parsed.options.level, row.level);
+        EXPECT_EQ(parsed.options.levelGiven, row.levelGiven);
+    }
+}
+
 TEST(CommandLine, HelpNamesEveryOptionAndUsageIsOneLine)
 {
     const std::string help = helpText();

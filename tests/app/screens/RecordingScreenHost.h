@@ -20,6 +20,7 @@ public:
     float flashSeconds = 0.0f;    // what transitionSeconds answers
     bool humanMoves = true;       // what humanToMove answers
     CellPos cursor{3, 5};         // what cursorCell answers; placeCursor moves it
+    int reviewTurns = -1;         // the game openLastGame opens, in turns; -1: none is kept
 
     void startMatch(const char* one, const char* two) override
     {
@@ -54,6 +55,16 @@ public:
     void toggleMarks() override { calls.push_back("marks"); }
     void toggleSound() override { calls.push_back("sound"); }
     void chooseLevel(int level) override { calls.push_back("level " + std::to_string(level)); }
+    bool openLastGame() override
+    {
+        calls.push_back("open last game");
+        return reviewTurns >= 0;
+    }
+    int reviewTurnCount() const override { return reviewTurns; }
+    void showReviewTurn(int turn) override { calls.push_back("show " + std::to_string(turn)); }
+    // A stand-in for the graph: rows from 700 down, turn column / 100.
+    int reviewTurnAtPointer(int column, int row) const override { return row >= 700 ? column / 100 : -1; }
+    void leaveReview() override { calls.push_back("leave review"); }
     void resetTransitionClock() override { calls.push_back("reset clock"); }
     float transitionSeconds() const override { return flashSeconds; }
     void playEffect(const char* path) override { cues.playEffect(path); }

@@ -1,0 +1,181 @@
+#include "app/ReviewSession.h"
+
+#include "app/opponent/BoardPosition.h"
+#include "app/records/GameArgument.h"
+#include "app/records/RecordsFile.h"
+#include "app/screens/ScreenTexts.h"
+#include "rules/Board.h"
+
+#include <filesystem>
+
+namespace {
+
+// What the progress callback throws to unwind a cancelled analysis; caught in the worker.
+struct AnalysisCancelled {};
+
+// Names longer than this are cut: the top line stays within the window.
+constexpr std::size_t LongestName = 24;
+
+// "12" -> 12; 0 for anything but a short decimal number.
+std::size_t numberOf(const std::string& digits)
+{
+    if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoul(digits);
+}
+
+std::string shownName(const std::string& recorded, const char* otherwise)
+{
+    return recorded.empty() ? otherwise : recorded.substr(0, LongestName);
+}
+
+} // namespace
+
+ReviewNames reviewNamesOf(const std::string& argument, const std::string& recordsPath)
+{
+    records::GameRecord record;
+    bool found = false;
+    if (!argument.empty() && argument[0] == '@') {
+        const records::KeptGames kept = records::readKeptGames(recordsPath);
+        const std::size_t number = argument.size() == 1 ? kept.games.size() : numberOf(argument.substr(1));
+        if (number >= 1 && number <= kept.games.size()) {
+            record = kept.games[number - 1];
+            found = true;
+        }
+    } else {
+        std::string path = argument;
+        std::size_t number = 1;
+        const std::size_t mark = argument.rfind('@');
+        if (mark != std::string::npos && mark > 0 && numberOf(argument.substr(mark + 1)) > 0) {
+            path = argument.substr(0, mark);
+            number = numberOf(argument.substr(mark + 1));
+        }
+        std::error_code ignored;
+        std::string error;
+        found = std::filesystem::is_regular_file(path, ignored) && records::readGgfFileGame(path, number, record, error);
+    }
+    if (!found)
+        return ReviewNames{text::PlayerOneName, text::PlayerTwoName};
+    return ReviewNames{shownName(record.black, text::PlayerOneName), shownName(record.white, text::PlayerTwoName)};
+}
+
+namespace {
+
+} // namespace
+
+void ReviewSession::open(const records::Replay& game, const ReviewNames& names, int level)
+{
+    close();
+    m_game = game;
+    m_names = names;
+    Board* board = Board::instance();
+    for (int square = 0; square < 64; ++square) {
+        const CellPos cell = cellOf(square);
+        m_boardBefore[square] = board->cellValue(cell.x, cell.y);
+    }
+    m_open = true;
+    m_review.reset();
+    m_cancelled = false;
+    m_done = 0;
+    m_total = 0;
+    m_work.start(
+        [this, level] {
+            try {
+                m_review = analysis::reviewGame(m_game, level, analysis::ExactEmpties, [this](int done, int total) {
+                    if (m_cancelled)
+                        throw AnalysisCancelled{};
+                    m_total = total;
+                    m_done = done;
+                });
+            } catch (const AnalysisCancelled&) {
+                m_review.reset();
+            }
+        },
+        [this] { m_cancelled = true; });
+}
+
+void ReviewSession::close()
+{
+    if (!m_open)
+        return;
+    m_work.cancel();
+    m_review.reset();
+    Board* board = Board::instance();
+    for (int square = 0; square < 64; ++square) {
+        const CellPos cell = cellOf(square);
+        board->cell(cell.x, cell.y) = m_boardBefore[square];
+    }
+    m_open = false;
+}
+
+void ReviewSession::showTurn(int turn)
+{
+    if (!m_open || turn < 0 || turn >= int(m_game.positions.size()))
+        return;
+    const engine::Position& position = m_game.positions[turn];
+    // The position is kept as its side to move sees it.
+    const Cell mover = m_game.blackToMove[turn] ? Black : White;
+    const Cell other = mover == Black ? White : Black;
+    Board* board = Board::instance();
+    for (int square = 0; square < 64; ++square) {
+        const CellPos cell = cellOf(square);
+        const engine::Bits bit = engine::Bits(1) << square;
+        board->cell(cell.x, cell.y) = (position.player & bit) ? mover : (position.opponent & bit) ? other : Empty;
+    }
+}
+
+void ReviewSession::poll()
+{
+    m_work.finished(); // joins the worker once it is done; m_review is then ours to read
+}
+
+const std::string& ReviewSession::moveLine(int turn, std::string& out) const
+{
+    if (turn <= 0 || turn > turnCount())
+        return out.assign(text::ReviewStart);
+    const records::RecordedTurn& played = m_game.turns[turn - 1];
+    return reviewMoveMessage(turn, played.black ? m_names.black.c_str() : m_names.white.c_str(), played.square, out);
+}
+
+const std::string& ReviewSession::verdictLine(int turn, std::string& out) const
+{
+    out.clear();
+    if (m_work.isRunning())
+        return analysisProgressMessage(m_done, m_total, out);
+    if (!m_review || turn <= 0 || turn > turnCount() || m_game.turns[turn - 1].square == records::Pass)
+        return out;
+    int number = 0; // the analysis counts moves only
+    for (int i = 0; i < turn; ++i)
+        number += m_game.turns[i].square != records::Pass;
+    for (const analysis::MoveReview& move : m_review->moves)
+        if (move.number == number)
+            return verdictMessage(move.best, move.value, move.cost, analysis::MistakeDiscs, out);
+    return out;
+}
+
+void ReviewSession::fillGraph(int turn, graph::Strip& out) const
+{
+    out.positions = turnCount() + 1;
+    out.current = turn;
+    out.blackValues.clear();
+    out.mistakes.clear();
+    if (m_work.isRunning() || !m_review || m_review->moves.empty())
+        return;
+    out.blackValues.assign(std::size_t(out.positions), 0);
+    out.mistakes.assign(std::size_t(out.positions), false);
+    const analysis::MoveReview& first = m_review->moves.front();
+    int value = first.black ? first.value : -first.value; // the start, for Black
+    std::size_t next = 0; // the next move's review
+    for (int i = 0; i < out.positions; ++i) {
+        if (i > 0 && m_game.turns[i - 1].square != records::Pass && next < m_review->moves.size()) {
+            // After a move its mover stands at the best value less what the move cost.
+            const analysis::MoveReview& move = m_review->moves[next++];
+            const int after = move.value - move.cost;
+            value = move.black ? after : -after;
+            out.mistakes[i] = move.cost >= analysis::MistakeDiscs;
+        }
+        out.blackValues[i] = value;
+    }
+    if (m_game.isOver())
+        out.blackValues.back() = m_game.blackResult();
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The game under review: its turns played over, the position shown on the one Board, and the
+// engine's look over the whole game, run in the background from the moment the review opens.
+//
+// While a review is open the Board shows one of the replay's positions; the board as it was
+// before (the title's) is put back when the review closes. The analysis runs on a
+// BackgroundWork; its progress is two atomics the worker writes and the frames read, and its
+// answer is read only once the worker has finished (and so been joined). Closing cancels it: the
+// worker is told through its progress callback, which unwinds reviewGame at the next move, so a
+// close waits at most for one move's search.
+#include "app/cli/GameAnalysis.h"
+#include "app/opponent/BackgroundSearch.h"
+#include "app/records/GameReplay.h"
+#include "render/GameGraph.h"
+#include "rules/Cell.h"
+
+#include <array>
+#include <atomic>
+#include <optional>
+#include <string>
+
+// The names the review gives the two sides: the record's (a kept game, a GGF file's game), or
+// "Joueur 1" and "Joueur 2" for a transcript and for a record without them.
+struct ReviewNames {
+    std::string black;
+    std::string white;
+};
+
+// The names of GAME as records::resolveGame takes it; `recordsPath` is the kept games' file.
+ReviewNames reviewNamesOf(const std::string& argument, const std::string& recordsPath);
+
+class ReviewSession {
+public:
+    ReviewSession() = default;
+    ~ReviewSession() { close(); }
+
+    // Reviews `game` (a replay that is ok) between `names`, the analysis at `level`; the one
+    // open before closes.
+    void open(const records::Replay& game, const ReviewNames& names, int level);
+    // Stops the analysis and puts the board back; nothing when no review is open.
+    void close();
+    bool isOpen() const { return m_open; }
+
+    // Turns of the game, passes included.
+    int turnCount() const { return int(m_game.turns.size()); }
+    // Puts the position after `turn` turns on the Board.
+    void showTurn(int turn);
+    // Once a frame: takes the analysis once it has finished.
+    void poll();
+
+    // The review's top line for the position after `turn` turns.
+    const std::string& moveLine(int turn, std::string& out) const;
+    // The line under it: the verdict on the move that led to `turn` once the analysis is done, the
+    // progress while it runs, nothing (empty) for the start, a pass or a failed analysis.
+    const std::string& verdictLine(int turn, std::string& out) const;
+
+    // The graph of the game with the position after `turn` turns marked; its values once the
+    // analysis is done.
+    void fillGraph(int turn, graph::Strip& out) const;
+
+    ReviewSession(const ReviewSession&) = delete;
+    ReviewSession& operator=(const ReviewSession&) = delete;
+
+private:
+    bool m_open = false;
+    records::Replay m_game; // read by the worker while it runs: changed only once it is stopped
+    ReviewNames m_names;
+    std::array<Cell, 64> m_boardBefore{}; // the Board's squares when the review opened
+    std::optional<analysis::GameReview> m_review; // written by the worker, read once it is done
+    std::atomic<bool> m_cancelled{false};
+    std::atomic<int> m_done{0};
+    std::atomic<int> m_total{0};
+    BackgroundWork m_work; // last: its worker is joined before the members it touches go
+};
