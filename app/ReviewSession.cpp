@@ -81,7 +81,7 @@ void ReviewSession::open(const records::Replay& game, const ReviewNames& names, 
     m_work.start(
         [this, level] {
             try {
-                m_review = analysis::reviewGame(m_game, level, analysis::ExactEmpties, [this](int done, int total) {
+                m_review = analysis::reviewGame(m_game, level, [this](int done, int total) {
                     if (m_cancelled)
                         throw AnalysisCancelled{};
                     m_total = total;
