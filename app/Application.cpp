@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/QuitSignals.h"
+#include "app/opponent/BoardPosition.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/sound/MixerSound.h"
 #include "app/sound/SoundCues.h"
@@ -23,8 +24,10 @@ Application* Application::s_instance = nullptr;
 namespace {
 
 constexpr double LevelNoticeSeconds = 2.0;
-constexpr float LevelNoticeY = 0.9f; // overlay units: the line under the title's prompt
-constexpr float VerdictY = 0.91f;    // overlay units: the review's line under its top line
+constexpr float LevelNoticeY = 0.9f;   // overlay units: the line under the title's prompt
+constexpr float VerdictY = 0.91f;      // overlay units: the review's line under its top line
+constexpr float OpeningY = 0.87f;      // overlay units: the review's line under its verdict
+constexpr float MarksOpeningY = 0.91f; // overlay units: the play screen's line under its message
 
 // The title's help panel: the play screen's with the title's R among the title's keys.
 const std::vector<const char*>& titleHelpLines()
@@ -267,6 +270,8 @@ void Application::runReview()
         renderer->drawCentredMessage(m_review.moveLine(turn, m_message).c_str());
         if (!m_review.verdictLine(turn, m_verdict).empty())
             renderer->drawCentredLine(m_verdict.c_str(), VerdictY);
+        if (!m_review.openingLine(turn).empty())
+            renderer->drawCentredLine(m_review.openingLine(turn).c_str(), OpeningY);
         m_review.fillGraph(turn, m_graph);
         renderer->drawGameGraph(m_graph);
     }
@@ -292,6 +297,8 @@ void Application::drawMatchFrame(const char* message)
         renderer->drawScorePanel(*one, *two);
     if (message)
         renderer->drawCentredMessage(message);
+    if (!matchOpeningLine().empty())
+        renderer->drawCentredLine(m_opening.c_str(), MarksOpeningY);
     drawAidsOverlay();
     renderer->endOverlay();
     renderer->present();
@@ -317,6 +324,17 @@ SceneMarks Application::currentMarks() const
         }
     }
     return marks;
+}
+
+const std::string& Application::matchOpeningLine()
+{
+    m_opening.clear();
+    if (!m_host.settings().marks)
+        return m_opening;
+    m_openingMoves.clear();
+    for (const PlayedTurn& turn : Match::instance()->history())
+        m_openingMoves.push_back(turn.pass ? -1 : squareOf(turn.pos.x, turn.pos.y));
+    return openingMessage(m_openingMoves, m_opening);
 }
 
 void Application::drawAidsOverlay()

@@ -35,6 +35,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Application {
 public:
@@ -79,6 +80,8 @@ private:
     void drawMatchFrame(const char* message);
     // The legal and last-move marks for the board as it stands, or none when they are hidden.
     SceneMarks currentMarks() const;
+    // The opening the match went through, with the marks on only; empty otherwise.
+    const std::string& matchOpeningLine();
     // The help panel and the level notice over whatever the screen drew.
     void drawAidsOverlay();
     // The message of the play screen's prompt line when the hint names a square, else null.
@@ -102,6 +105,8 @@ private:
     std::string m_message; // the play and game-over screens' centred message, reused every frame
     std::string m_notice; // the level notice, reused every frame
     std::string m_verdict; // the review's verdict line, reused every frame
+    std::string m_opening; // the play screen's opening line (marks on), reused every frame
+    std::vector<int> m_openingMoves; // the match's moves as the engine's squares, reused every frame
     graph::Strip m_graph;  // the review's graph of the game, reused every frame
     bool m_hasWindow = false;
 };

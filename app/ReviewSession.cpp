@@ -68,6 +68,7 @@ void ReviewSession::open(const records::Replay& game, const ReviewNames& names, 
     close();
     m_game = game;
     m_names = names;
+    fillOpenings();
     Board* board = Board::instance();
     for (int square = 0; square < 64; ++square) {
         const CellPos cell = cellOf(square);
@@ -135,6 +136,27 @@ const std::string& ReviewSession::moveLine(int turn, std::string& out) const
         return out.assign(text::ReviewStart);
     const records::RecordedTurn& played = m_game.turns[turn - 1];
     return reviewMoveMessage(turn, played.black ? m_names.black.c_str() : m_names.white.c_str(), played.square, out);
+}
+
+void ReviewSession::fillOpenings()
+{
+    m_openings.assign(m_game.turns.size() + 1, std::string());
+    const engine::Position start = engine::Position::start();
+    // The named lines are played from the start position only.
+    if (m_game.positions.empty() || !m_game.blackToMove[0] || m_game.positions[0].player != start.player ||
+        m_game.positions[0].opponent != start.opponent)
+        return;
+    std::vector<int> moves;
+    for (std::size_t turn = 1; turn < m_openings.size(); ++turn) {
+        moves.push_back(m_game.turns[turn - 1].square);
+        openingMessage(moves, m_openings[turn]);
+    }
+}
+
+const std::string& ReviewSession::openingLine(int turn) const
+{
+    static const std::string none;
+    return turn < 0 || turn >= int(m_openings.size()) ? none : m_openings[std::size_t(turn)];
 }
 
 const std::string& ReviewSession::verdictLine(int turn, std::string& out) const

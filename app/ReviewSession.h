@@ -18,6 +18,7 @@
 #include <atomic>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The names the review gives the two sides: the record's (a kept game, a GGF file's game), or
 // "Joueur 1" and "Joueur 2" for a transcript and for a record without them.
@@ -54,6 +55,10 @@ public:
     // progress while it runs, nothing (empty) for the start, a pass or a failed analysis.
     const std::string& verdictLine(int turn, std::string& out) const;
 
+    // The line under the verdict: the opening the game went through up to `turn` turns
+    // ("Ouverture : Parallèle"), empty when none.
+    const std::string& openingLine(int turn) const;
+
     // The graph of the game with the position after `turn` turns marked; its values once the
     // analysis is done.
     void fillGraph(int turn, graph::Strip& out) const;
@@ -62,9 +67,12 @@ public:
     ReviewSession& operator=(const ReviewSession&) = delete;
 
 private:
+    void fillOpenings();
+
     bool m_open = false;
     records::Replay m_game; // read by the worker while it runs: changed only once it is stopped
     ReviewNames m_names;
+    std::vector<std::string> m_openings; // openingLine for each turn, 0 to turnCount()
     std::array<Cell, 64> m_boardBefore{}; // the Board's squares when the review opened
     std::optional<analysis::GameReview> m_review; // written by the worker, read once it is done
     std::atomic<bool> m_cancelled{false};

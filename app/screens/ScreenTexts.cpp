@@ -1,5 +1,6 @@
 #include "app/screens/ScreenTexts.h"
 
+#include "engine/Openings.h"
 #include "rules/MatchResult.h"
 
 namespace {
@@ -80,4 +81,13 @@ const std::string& analysisProgressMessage(int done, int total, std::string& out
     if (total <= 0)
         return out.assign(text::AnalysisUnderWay);
     return out.assign(text::AnalysisPrefix).append(std::to_string(done)).append("/").append(std::to_string(total));
+}
+
+const std::string& openingMessage(const std::vector<int>& moves, std::string& out)
+{
+    out.clear();
+    const engine::OpeningMatch match = engine::recogniseOpening(moves);
+    if (match.opening)
+        out.append(text::OpeningPrefix).append(match.opening->name);
+    return out;
 }

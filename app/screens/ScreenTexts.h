@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class MatchResult;
 
@@ -78,6 +79,8 @@ constexpr const char* VerdictDisc = " disque";
 constexpr const char* VerdictMistake = ", erreur";
 constexpr const char* AnalysisUnderWay = "Analyse...";
 constexpr const char* AnalysisPrefix = "Analyse ";
+// Before the name of the opening the game went through (review screen, play screen with the marks).
+constexpr const char* OpeningPrefix = "Ouverture : ";
 } // namespace text
 
 // Both compose into `out` and return it: the screens keep one string for their message, so a
@@ -102,3 +105,6 @@ const std::string& reviewMoveMessage(int number, const char* mover, int square, 
 const std::string& verdictMessage(int best, int value, int cost, int mistakeDiscs, std::string& out);
 // "Analyse 12/60" while the analysis runs, "Analyse..." before it has counted the moves.
 const std::string& analysisProgressMessage(int done, int total, std::string& out);
+// "Ouverture : Parallèle": the longest named opening the game of `moves` (squares 0 = a1 ... 63 =
+// h8, a pass below 0) went through, kept once the game has left it; empty when it went through none.
+const std::string& openingMessage(const std::vector<int>& moves, std::string& out);
