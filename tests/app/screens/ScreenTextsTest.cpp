@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -31,6 +32,29 @@ TEST(ScreenTexts, GameOverNamesTheWinnerOrCallsTheDraw)
     std::string message = "Joueur 1 a toi de jouer.";
     for (const Row& row : rows)
         EXPECT_EQ(gameOverMessage(row.result, message), row.message);
+}
+
+TEST(ScreenTexts, OpeningLineNamesTheLongestLineTheGameWentThrough)
+{
+    // Squares 0 = a1 ... 63 = h8.
+    constexpr int c4 = 26, c5 = 34, d6 = 43, f4 = 29, f5 = 37, a1 = 0;
+    struct Row {
+        std::vector<int> moves;
+        const char* line;
+    };
+    const Row rows[] = {
+        {{}, ""},
+        {{f5}, ""},
+        {{f5, f4}, "Ouverture : Parall\xE8le"},
+        {{c4, c5}, "Ouverture : Parall\xE8le"}, // the same line, the board turned
+        {{f5, d6}, "Ouverture : Perpendiculaire"},
+        {{f5, f4, c5}, "Ouverture : Parall\xE8le"}, // past its opening: the name stays
+        {{f5, f4, -1}, "Ouverture : Parall\xE8le"}, // a pass ends the reading
+        {{f5, f4, a1}, "Ouverture : Parall\xE8le"}, // an illegal move too
+    };
+    std::string line = "a longer text that was there before";
+    for (const Row& row : rows)
+        EXPECT_EQ(openingMessage(row.moves, line), row.line) << row.moves.size() << " moves";
 }
 
 } // namespace
