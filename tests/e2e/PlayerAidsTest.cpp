@@ -1,4 +1,5 @@
-// The player's aids as a player uses them: a click plays f5, C marks the legal squares,
+// The player's aids as a player uses them: a click plays f5, C marks the legal squares (and,
+// after f4, names the parallel opening),
 // Backspace takes the move back, I walks the cone to a legal square and names it, F1 shows the
 // help over the board and Escape only closes it, and M silences
 // the game for this run and the next one (the settings file keeps it).
@@ -82,6 +83,31 @@ TEST(PlayerAids, ClickMarksTakeBackHintAndMuteKeptForTheNextRun)
         ASSERT_TRUE(marked) << "C did not mark the legal squares";
         EXPECT_EQ(changedAround(*marked, *played, corner), 0) << "a square that is not legal was marked";
         session.keep(*marked, "aids-marks");
+
+        // With the marks on, f4 after f5 names the parallel opening under the prompt; Backspace
+        // takes it back and the pointer goes back to f5, as before the click.
+        const std::string parallel = "Ouverture : Parall\xE8le";
+        const double openingX = centredMessageX(parallel.size());
+        constexpr double openingY = 0.91; // the line under the prompt
+        EXPECT_EQ(session.font().read(*marked, openingX, openingY, 18), std::string(18, ' '))
+            << "an opening was named after f5 alone";
+        const SquarePos f4 = squareNamed("f4");
+        PixelPos onF4 = projectSquare(f4.x, f4.y, 0.0, startTilt);
+        player.movePointer(onF4.column(), onF4.row());
+        player.click(1);
+        auto named = session.waitForScreen("opening-named", [&](const Screenshot& shot) {
+            return session.font().read(shot, openingX, openingY, 18) == "Ouverture : Parall" &&
+                   session.font().inkCoverage(shot, openingX, openingY, parallel) >= 0.85;
+        });
+        ASSERT_TRUE(named) << "f5 f4 with the marks on did not name the parallel opening";
+        session.keep(*named, "aids-opening");
+        player.tap(XK_BackSpace);
+        player.movePointer(onF5.column(), onF5.row());
+        ASSERT_TRUE(session.waitForScreen("f4-taken-back", [&](const Screenshot& shot) {
+            return cursorMarkerAt(shot, f5.x, f5.y, startTilt) && showsBoard(shot, board, startTilt, f5) &&
+                   std::all_of(legal.begin(), legal.end(),
+                               [&](SquarePos square) { return changedAround(shot, *played, square) > 0; });
+        })) << "Backspace did not take f4 back with the marks still on";
         player.tap(XK_c);
         ASSERT_TRUE(session.waitForScreen("marks-hidden", [&](const Screenshot& shot) {
             return changedAround(shot, *played, legal.front()) == 0;
