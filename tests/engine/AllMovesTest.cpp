@@ -75,50 +75,34 @@ Position withChoice(int empties, std::mt19937& random)
     return p;
 }
 
-TEST(AllMoves, EachValueIsTheMinimaxValueAtThatDepth)
+TEST(AllMoves, EachValueIsTheMinimaxValueAtThatDepthOrTheSolvedValueWhenExact)
 {
     struct Case {
         int empties;
         int depth;
+        int exactFrom; // 0: never exact
         int positions;
     };
     // Depth 5 and more reach the table (it serves from 4 plies left).
-    const Case cases[] = {{56, 1, 4}, {50, 2, 4}, {44, 3, 3}, {36, 4, 2}, {30, 5, 1}, {22, 5, 1}, {14, 6, 1}};
+    const Case cases[] = {{56, 1, 0, 4}, {50, 2, 0, 4}, {44, 3, 0, 3}, {36, 4, 0, 2}, {30, 5, 0, 1},
+                          {22, 5, 0, 1}, {14, 6, 0, 1}, {8, 4, 8, 1},  {11, 4, 14, 1}, {14, 4, 14, 1}};
     const Evaluator evaluate = Evaluator::builtIn().resolved();
     std::mt19937 random(17);
-    Search search(Evaluator::builtIn(), 4, 1);
+    Search search(Evaluator::builtIn(), 4, 1), solver(Evaluator::builtIn(), 4, 1);
     for (const Case& c : cases) {
         for (int n = 0; n < c.positions; ++n) {
             SCOPED_TRACE(testing::Message() << c.empties << " empties, depth " << c.depth << ", position " << n);
             const Position p = withChoice(c.empties, random);
-            const MoveValues searched = search.valueAllMoves(p, fixedLimits(c.depth));
-            EXPECT_FALSE(searched.exact);
-            EXPECT_EQ(searched.depth, c.depth);
+            const MoveValues searched = search.valueAllMoves(p, fixedLimits(c.depth, c.exactFrom));
+            const bool exact = c.exactFrom >= c.empties;
+            EXPECT_EQ(searched.exact, exact);
+            EXPECT_EQ(searched.depth, exact ? c.empties : c.depth);
             expectSameValues(searched, eachMove(p, [&](Position& child) {
-                                 return unitsToDiscs(-negamax(child, c.depth - 1, evaluate));
+                                 if (!exact)
+                                     return unitsToDiscs(-negamax(child, c.depth - 1, evaluate));
+                                 return child.isOver() ? -child.finalDiff() : -solver.solve(child).score;
                              }));
         }
-    }
-}
-
-TEST(AllMoves, ExactValuesAreTheSolvedValues)
-{
-    struct Case {
-        int empties;
-        int exactFrom;
-    };
-    const Case cases[] = {{8, 8}, {11, 14}, {14, 14}};
-    std::mt19937 random(23);
-    Search search(Evaluator::builtIn(), 4, 1), solver(Evaluator::builtIn(), 4, 1);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.empties << " empties");
-        const Position p = withChoice(c.empties, random);
-        const MoveValues searched = search.valueAllMoves(p, fixedLimits(4, c.exactFrom));
-        EXPECT_TRUE(searched.exact);
-        EXPECT_EQ(searched.depth, c.empties);
-        expectSameValues(searched, eachMove(p, [&](Position& child) {
-                             return child.isOver() ? -child.finalDiff() : -solver.solve(child).score;
-                         }));
     }
 }
 
@@ -136,12 +120,8 @@ TEST(AllMoves, ValuesOweNothingToEarlierSearches)
         used.valueAllMoves(p, fixedLimits(6));
         const MoveValues after = used.valueAllMoves(p, fixedLimits(5));
         const MoveValues alone = fresh.valueAllMoves(p, fixedLimits(5));
-        ASSERT_TRUE(after.complete && alone.complete);
-        ASSERT_EQ(after.moves.size(), alone.moves.size());
-        for (std::size_t i = 0; i < alone.moves.size(); ++i) {
-            EXPECT_EQ(after.moves[i].move, alone.moves[i].move);
-            EXPECT_EQ(after.moves[i].value, alone.moves[i].value);
-        }
+        ASSERT_TRUE(alone.complete);
+        expectSameValues(after, alone.moves);
     }
 }
 
