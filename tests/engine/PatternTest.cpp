@@ -164,7 +164,11 @@ TEST(WeightFile, TheCommittedFileDecodesToTheWeightsTheEngineWasTunedWith)
     PatternWeights weights;
     std::string error;
     ASSERT_TRUE(decodeWeights(bytes.data(), bytes.size(), weights, error)) << error;
-    // The value the engine was tuned against: retraining changes it, and this test with it.
+    // Its size and its body's hash as committed: retraining changes them, and this test with them.
+    EXPECT_EQ(bytes.size(), 724885u);
+    const std::uint32_t hash = std::uint32_t(bytes[16]) | std::uint32_t(bytes[17]) << 8 |
+                               std::uint32_t(bytes[18]) << 16 | std::uint32_t(bytes[19]) << 24;
+    EXPECT_EQ(hash, 0xc2b92966u);
     Position later = Position::start();
     play(later, 19); // d3
     EXPECT_EQ(patternEvaluate(later, weights), 10);
