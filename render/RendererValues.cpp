@@ -11,8 +11,9 @@ namespace {
 
 constexpr float SquareOffset = 4.5f; // square (x, y)'s middle is (x - 4.5, y - 4.5)
 constexpr float ValueLift = 0.01f;   // as the marks: a hair above the surface
-constexpr float GlyphSize = 0.36f;   // world units a glyph cell covers: "+12" stays within its square
-constexpr float BestGlyphSize = 0.42f;
+constexpr float GlyphSize = 0.46f;   // world units a glyph cell covers: "+12" stays within its square
+constexpr float BestGlyphSize = 0.5f;
+constexpr float GlyphStep = 0.42f;   // pen advance in cells: tighter than the overlay's, the glyphs are wide apart
 constexpr float FrameOuter = 0.47f; // half sides of the best squares' frame
 constexpr float FrameInner = 0.43f;
 constexpr float EstimateColour[3] = {0.95f, 0.95f, 0.95f};
@@ -61,7 +62,6 @@ void Renderer::drawValues()
     if (glyphs) {
         beginText();
         glDepthMask(GL_FALSE); // flat on the surface: nothing drawn later should be hidden by a glyph's box
-        glListBase(m_listBase);
         for (int x = 1; x <= 8; ++x)
             for (int y = 1; y <= 8; ++y) {
                 const std::uint64_t bit = SceneMarks::bitOf(x, y);
@@ -72,12 +72,16 @@ void Renderer::drawValues()
                 const std::size_t length = std::strlen(text);
                 const float size = (m_values.best & bit) ? BestGlyphSize : GlyphSize;
                 // The pen advances by a fraction of a cell; the last glyph is a whole cell wide.
-                const float width = size * (advance() / m_glyphWidth * float(length - 1) + 1.0f);
+                const float width = size * (GlyphStep * float(length - 1) + 1.0f);
                 glColor3fv((m_values.exact & bit) ? ExactColour : EstimateColour);
                 glPushMatrix();
                 glTranslatef(float(x) - SquareOffset - width * 0.5f, float(y) - SquareOffset - size * 0.5f, ValueLift);
                 glScalef(size / m_glyphWidth, size / m_glyphHeight, 1.0f);
-                glCallLists(GLsizei(length), GL_UNSIGNED_BYTE, text);
+                for (std::size_t i = 0; i < length; ++i) {
+                    glCallList(m_listBase + GLuint(static_cast<unsigned char>(text[i])));
+                    // Each list moves the pen on by the overlay's advance: back to GlyphStep.
+                    glTranslatef(GlyphStep * m_glyphWidth - advance(), 0.0f, 0.0f);
+                }
                 glPopMatrix();
             }
         endText();
