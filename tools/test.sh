@@ -6,8 +6,8 @@
 #     rendering and data tests again (leaks checked), the TGA loader's fuzzer for a bounded time, and the
 #     end-to-end tests against the sanitized game.
 # With REVERSI_TEST_TSAN=1, a third build with ThreadSanitizer runs the background search's tests
-# and those that stop the computer's, the hint's and the values' searches mid-search (about 3 more minutes: off
-# by default, so that the normal run stays near 10 minutes).
+# and those that stop the computer's, the hint's and the values' searches mid-search (about 3 more
+# minutes: off by default, so that the normal run stays near 10 minutes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
