@@ -114,7 +114,7 @@ TEST(SquareValues, NewPositionsStopsAndPassesLeaveNothingBehind)
         const char* what;
         int level;        // of the first position followed
         Clock::duration after; // before the change
-        int change;       // 0: a new position, 1: another level, 2: stop, 3: the same position again
+        int change;       // 0: a new position (at level 2), 1: level 1, 2: stop, 3: the same position again
     };
     const std::vector<Row> rows = {
         {"a new position at once", 5, 0ms, 0},
@@ -137,7 +137,7 @@ TEST(SquareValues, NewPositionsStopsAndPassesLeaveNothingBehind)
         const int stepsBefore = values.snapshot().steps;
         const auto changed = Clock::now();
         if (row.change == 0)
-            values.follow(second, row.level);
+            values.follow(second, 2);
         else if (row.change == 1)
             values.follow(first, 1);
         else if (row.change == 2)
@@ -156,7 +156,7 @@ TEST(SquareValues, NewPositionsStopsAndPassesLeaveNothingBehind)
         EXPECT_EQ(values.snapshot().steps, row.change == 3 ? stepsBefore : 0) << "what is shown is the position's own";
         followToTheEnd(values);
         const engine::Position& now = row.change == 0 ? second : first;
-        const int level = row.change == 1 ? 1 : row.level;
+        const int level = row.change == 0 ? 2 : row.change == 1 ? 1 : row.level;
         expectSameValues(values.snapshot().moves, reference.valueAllMoves(now, engine::analysisLimits(level)));
         EXPECT_EQ(values.snapshot().steps, int(SquareValues::stepsFor(now, level).size()));
     }
