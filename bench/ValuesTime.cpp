@@ -1,6 +1,8 @@
 // How long the values on the legal squares take to reach their final depth: SquareValues driven
 // as the play screen drives it, one update a frame at 60 frames a second, at the start and on
-// fixed midgame positions, at each level asked for (3 and 5 by default).
+// fixed midgame positions, at each level asked for (3 and 5 by default); beside it, the last
+// step alone (one valueAllMoves at the level's analysis limits, on a fresh search), the price of
+// showing the shallower depths first.
 //
 //   values_time [LEVEL ...]
 //
@@ -64,7 +66,8 @@ int main(int argc, char** argv)
         {"22 empties", randomGameTo(22, 4)},
     };
     const auto frame = std::chrono::microseconds(16667);
-    std::printf("%-6s %-24s %6s %6s %12s %12s\n", "level", "position", "steps", "depth", "first value", "final");
+    std::printf("%-6s %-24s %6s %6s %12s %12s %12s\n", "level", "position", "steps", "depth", "first value", "final",
+                "last alone");
     for (const int level : levels) {
         for (const Case& c : cases) {
             SquareValues values;
@@ -78,8 +81,12 @@ int main(int argc, char** argv)
                     first = std::chrono::duration<double>(Clock::now() - started).count();
             }
             const double final = std::chrono::duration<double>(Clock::now() - started).count();
-            std::printf("%-6d %-24s %6d %5d%s %10.3f s %10.3f s\n", level, c.name, values.snapshot().steps,
-                        values.snapshot().depth, values.snapshot().exact ? "e" : " ", first, final);
+            engine::Search alone(engine::Evaluator::builtIn(), 16);
+            const Clock::time_point aloneStarted = Clock::now();
+            alone.valueAllMoves(c.position, engine::analysisLimits(level));
+            const double aloneSeconds = std::chrono::duration<double>(Clock::now() - aloneStarted).count();
+            std::printf("%-6d %-24s %6d %5d%s %10.3f s %10.3f s %10.3f s\n", level, c.name, values.snapshot().steps,
+                        values.snapshot().depth, values.snapshot().exact ? "e" : " ", first, final, aloneSeconds);
             std::fflush(stdout);
         }
     }
