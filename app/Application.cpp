@@ -195,6 +195,8 @@ void Application::runPlaying()
 {
     m_screens.stepPlaying();
     m_session.guideHint(); // first: a hint for a position gone is stopped before the computer thinks
+    if (m_session.computerToMove())
+        m_values.stop(); // likewise: the computer's search never runs beside the values'
     if (m_screens.state() == Playing)
         m_session.playComputerTurn();
     SDL_EnableUNICODE(1); // the aids' letters are read as typed
