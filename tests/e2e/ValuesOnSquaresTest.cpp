@@ -10,12 +10,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr int valueReach = 7; // pixels round a square's middle: the middle glyph's strokes fall there
-constexpr int framesSettled = 30; // after the values show: the deepening is done long before
+
+using Squares = std::vector<SquarePos>;
+using Square = ExpectedBoard::Square;
 
 int changedAround(const Screenshot& a, const Screenshot& b, SquarePos square)
 {
@@ -24,22 +30,48 @@ int changedAround(const Screenshot& a, const Screenshot& b, SquarePos square)
                               middle.column() + valueReach, middle.row() + valueReach, 8);
 }
 
-// The empty squares of `board` that are not legal for `colour`, away from the cone on a8 (it
-// spins over a8 and the squares behind and beside it).
-std::vector<SquarePos> otherEmptySquares(const ExpectedBoard& board, ExpectedBoard::Square colour,
-                                         SquarePos cone = {1, 1})
+// Pale blue, the exact values' colour: blue well above red somewhere round the square's middle.
+bool inExactBlue(const Screenshot& shot, SquarePos square)
 {
-    const std::vector<SquarePos> legal = legalMoves(board, colour);
-    std::vector<SquarePos> others;
+    const PixelPos middle = projectSquare(square.x, square.y, 0.0, startTilt);
+    for (int row = middle.row() - valueReach; row <= middle.row() + valueReach; ++row)
+        for (int column = middle.column() - valueReach; column <= middle.column() + valueReach; ++column) {
+            const Rgb seen = shot.at(column, row);
+            if (seen.blue > 150 && seen.blue > seen.red + 60)
+                return true;
+        }
+    return false;
+}
+
+// Waits until `shown` holds on every legal square of `board` (`mover` to move, the cone on
+// `cone`); then no other empty square away from the cone may differ from `before`. The picture
+// with the values, or nothing.
+std::optional<Screenshot> waitForValues(GameSession& session, const Screenshot& before, const ExpectedBoard& board,
+                                        Square mover, SquarePos cone,
+                                        const std::function<bool(const Screenshot&, SquarePos)>& shown)
+{
+    const Squares legal = legalMoves(board, mover);
+    auto with = session.waitForScreen("values-shown", [&](const Screenshot& shot) {
+        return std::all_of(legal.begin(), legal.end(), [&](SquarePos square) { return shown(shot, square); });
+    });
+    if (!with) {
+        ADD_FAILURE() << "V did not write on every legal square";
+        return with;
+    }
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y) {
-            const bool isLegal = std::any_of(legal.begin(), legal.end(),
-                                             [&](SquarePos s) { return s.x == x && s.y == y; });
-            const bool nearCone = x >= cone.x - 1 && x <= cone.x + 1 && y >= cone.y - 1 && y <= cone.y + 1;
-            if (board.at(x, y) == ExpectedBoard::Square::Empty && !isLegal && !nearCone)
-                others.push_back({x, y});
+            const bool isLegal = std::any_of(legal.begin(), legal.end(), [&](SquarePos s) { return s.x == x && s.y == y; });
+            const bool nearCone = std::abs(x - cone.x) <= 1 && std::abs(y - cone.y) <= 1;
+            if (board.at(x, y) == Square::Empty && !isLegal && !nearCone) {
+                EXPECT_EQ(changedAround(*with, before, {x, y}), 0) << "not legal: " << x << "," << y;
+            }
         }
-    return others;
+    return with;
+}
+
+Square otherSide(Square side)
+{
+    return side == Square::Dark ? Square::Light : Square::Dark;
 }
 
 } // namespace
@@ -53,53 +85,37 @@ TEST(ValuesOnSquares, VMarksEveryLegalSquareOfTheSideToMoveAndNoOther)
     const SquarePos a8 = squareNamed("a8");
     const PixelPos onA8 = projectSquare(a8.x, a8.y, 0.0, startTilt);
 
-    struct Step {
-        const char* what;
-        std::vector<const char*> moves; // played by clicks before V
-        ExpectedBoard::Square toMove;
-    };
-    const Step steps[] = {
-        {"the start, Black to move", {}, ExpectedBoard::Square::Dark},
-        {"after f5 d6 c3, White to move", {"f5", "d6", "c3"}, ExpectedBoard::Square::Light},
-    };
+    const std::vector<std::vector<const char*>> steps = {{}, {"f5", "d6", "c3"}}; // played before each V
     ExpectedBoard board;
-    ExpectedBoard::Square mover = ExpectedBoard::Square::Dark;
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.what);
-        for (const char* name : step.moves) {
+    Square mover = Square::Dark;
+    for (const std::vector<const char*>& moves : steps) {
+        SCOPED_TRACE(moves.size());
+        for (const char* name : moves) {
             const SquarePos square = squareNamed(name);
             const PixelPos on = projectSquare(square.x, square.y, 0.0, startTilt);
             player.movePointer(on.column(), on.row());
             player.click(1);
             ASSERT_GT(board.play(square.x, square.y, mover), 0) << name;
-            mover = mover == ExpectedBoard::Square::Dark ? ExpectedBoard::Square::Light : ExpectedBoard::Square::Dark;
+            mover = otherSide(mover);
         }
-        ASSERT_EQ(mover, step.toMove);
         player.movePointer(onA8.column(), onA8.row());
         auto before = session.waitForScreen("values-before", [&](const Screenshot& shot) {
             return cursorMarkerAt(shot, a8.x, a8.y, startTilt) && showsBoard(shot, board, startTilt, a8);
         });
         ASSERT_TRUE(before) << "the position with the cone on a8 never showed";
-
-        const std::vector<SquarePos> legal = legalMoves(board, mover);
+        // The start at level 3 is valued to its last depth within a few frames: 30 more settle it.
+        auto changed = [&](const Screenshot& shot, SquarePos square) { return changedAround(shot, *before, square) > 0; };
         player.tap(XK_v);
-        ASSERT_TRUE(session.waitForScreen("values-shown", [&](const Screenshot& shot) {
-            return std::all_of(legal.begin(), legal.end(),
-                               [&](SquarePos square) { return changedAround(shot, *before, square) > 0; });
-        })) << "V did not write on every legal square";
-        ASSERT_TRUE(seeFramesPass(session, framesSettled));
-        auto settled = session.waitForScreen("values-settled", [](const Screenshot&) { return true; });
+        ASSERT_TRUE(waitForValues(session, *before, board, mover, a8, changed));
+        ASSERT_TRUE(seeFramesPass(session, 30));
+        auto settled = waitForValues(session, *before, board, mover, a8, changed);
         ASSERT_TRUE(settled);
-        session.keep(*settled, step.moves.empty() ? "values-start" : "values-midgame");
-        for (SquarePos square : legal)
-            EXPECT_GT(changedAround(*settled, *before, square), 0) << "legal " << square.x << "," << square.y;
-        for (SquarePos square : otherEmptySquares(board, mover))
-            EXPECT_EQ(changedAround(*settled, *before, square), 0) << "not legal " << square.x << "," << square.y;
+        session.keep(*settled, moves.empty() ? "values-start" : "values-midgame");
+        const Squares legal = legalMoves(board, mover);
 
         player.tap(XK_v);
         ASSERT_TRUE(session.waitForScreen("values-hidden", [&](const Screenshot& shot) {
-            return std::all_of(legal.begin(), legal.end(),
-                               [&](SquarePos square) { return changedAround(shot, *before, square) == 0; });
+            return std::none_of(legal.begin(), legal.end(), [&](SquarePos s) { return changed(shot, s); });
         })) << "V again did not take the values away";
     }
 }
@@ -113,36 +129,15 @@ TEST(ValuesOnSquares, OnTheReviewScreenNearTheEndTheyAreExact)
     GameSession session(setup);
     ASSERT_TRUE(session.isReady()) << session.problem();
     ExpectedBoard board;
-    ExpectedBoard::Square mover = ExpectedBoard::Square::Dark;
-    for (std::size_t i = 0; i < moves.size(); i += 2) {
-        const SquarePos square = squareNamed(moves.substr(i, 2));
-        ASSERT_GT(board.play(square.x, square.y, mover), 0) << moves.substr(i, 2);
-        mover = mover == ExpectedBoard::Square::Dark ? ExpectedBoard::Square::Light : ExpectedBoard::Square::Dark;
-    }
+    Square mover = Square::Dark;
+    for (std::size_t i = 0; i < moves.size(); i += 2, mover = otherSide(mover))
+        ASSERT_GT(board.play(squareNamed(moves.substr(i, 2)).x, squareNamed(moves.substr(i, 2)).y, mover), 0) << i / 2;
     auto before = session.waitForScreen("review-values-before", [&](const Screenshot& shot) {
         return showsBoard(shot, board, startTilt, startCursor);
     });
     ASSERT_TRUE(before) << "the review never showed the position after 45 moves";
-
-    const std::vector<SquarePos> legal = legalMoves(board, mover);
-    ASSERT_FALSE(legal.empty());
-    // Pale blue: blue well above red somewhere round the square's middle.
-    auto inExactBlue = [](const Screenshot& shot, SquarePos square) {
-        const PixelPos middle = projectSquare(square.x, square.y, 0.0, startTilt);
-        for (int row = middle.row() - valueReach; row <= middle.row() + valueReach; ++row)
-            for (int column = middle.column() - valueReach; column <= middle.column() + valueReach; ++column) {
-                const Rgb seen = shot.at(column, row);
-                if (seen.blue > 150 && seen.blue > seen.red + 60)
-                    return true;
-            }
-        return false;
-    };
     session.player().tap(XK_v);
-    auto shown = session.waitForScreen("review-values", [&](const Screenshot& shot) {
-        return std::all_of(legal.begin(), legal.end(), [&](SquarePos square) { return inExactBlue(shot, square); });
-    });
+    auto shown = waitForValues(session, *before, board, mover, startCursor, inExactBlue);
     ASSERT_TRUE(shown) << "V on the review did not write exact values on every legal square";
     session.keep(*shown, "values-review");
-    for (SquarePos square : otherEmptySquares(board, mover, startCursor))
-        EXPECT_EQ(changedAround(*shown, *before, square), 0) << "not legal " << square.x << "," << square.y;
 }

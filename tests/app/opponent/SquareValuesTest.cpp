@@ -4,11 +4,12 @@
 #include "app/opponent/SquareValues.h"
 #include "engine/Levels.h"
 #include "engine/PositionText.h"
+#include "tests/app/records/PublishedGames.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -17,33 +18,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-engine::Position played(const std::vector<const char*>& moves)
+// The position after the first `count` moves of `transcript` (no pass among them).
+engine::Position played(const std::string& transcript, std::size_t count)
 {
     engine::Position position = engine::Position::start();
-    for (const char* name : moves)
-        engine::play(position, engine::squareFromName(name));
-    return position;
-}
-
-// Random legal moves from the start, the same every run, until `empties` squares are left.
-engine::Position randomGameTo(int empties, unsigned seed)
-{
-    std::mt19937 random(seed);
-    engine::Position position = engine::Position::start();
-    while (position.empties() > empties) {
-        engine::Bits moves = position.moves();
-        if (!moves) {
-            engine::pass(position);
-            continue;
-        }
-        std::vector<int> squares;
-        for (int square = 0; square < 64; ++square)
-            if (moves & (engine::Bits(1) << square))
-                squares.push_back(square);
-        engine::play(position, squares[random() % squares.size()]);
-    }
-    if (!position.moves())
-        engine::pass(position);
+    for (std::size_t i = 0; i < count; ++i)
+        engine::play(position, engine::squareFromName(transcript.substr(2 * i, 2)));
     return position;
 }
 
@@ -85,9 +65,9 @@ TEST(SquareValues, DeepeningEndsOnTheValuesOfTheLevelsAnalysis)
     const std::vector<Row> rows = {
         {"the start at level 1: depths 1 to 4", engine::Position::start(), 1, 4, false},
         {"the start at level 3: depths 1 to 8", engine::Position::start(), 3, 8, false},
-        {"a midgame at level 2", played({"f5", "d6", "c3", "d3", "c4", "f4"}), 2, 6, false},
-        {"12 empties at level 1: the count at once", randomGameTo(12, 7), 1, 1, true},
-        {"14 empties at level 3: four midgame steps, then the count", randomGameTo(14, 11), 3, 5, true},
+        {"a midgame at level 2", played(published::DrawTranscript, 20), 2, 6, false},
+        {"12 empties at level 1: the count at once", played(published::DrawTranscript, 48), 1, 1, true},
+        {"14 empties at level 3: four midgame steps, then the count", played(published::DrawTranscript, 46), 3, 5, true},
     };
     engine::Search reference(engine::Evaluator::builtIn(), 16);
     for (const Row& row : rows) {
@@ -124,8 +104,8 @@ TEST(SquareValues, NewPositionsStopsAndPassesLeaveNothingBehind)
         {"a stop mid-step", 5, 30ms, 2},
         {"the same position again keeps its steps", 3, 50ms, 3},
     };
-    const engine::Position first = played({"f5", "d6", "c3", "d3", "c4", "f4", "f6", "f3"});
-    const engine::Position second = played({"f5", "f6", "e6"});
+    const engine::Position first = played(published::DrawTranscript, 8);
+    const engine::Position second = played(published::DrawTranscript, 3);
     engine::Search reference(engine::Evaluator::builtIn(), 16);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
