@@ -118,6 +118,7 @@ TEST(ValuesOnSquares, VMarksEveryLegalSquareOfTheSideToMoveAndNoOther)
             return std::none_of(legal.begin(), legal.end(), [&](SquarePos s) { return changed(shot, s); });
         })) << "V again did not take the values away";
     }
+    EXPECT_EQ(session.errorOutput(), "");
 }
 
 TEST(ValuesOnSquares, OnTheReviewScreenNearTheEndTheyAreExact)
@@ -140,4 +141,5 @@ TEST(ValuesOnSquares, OnTheReviewScreenNearTheEndTheyAreExact)
     auto shown = waitForValues(session, *before, board, mover, startCursor, inExactBlue);
     ASSERT_TRUE(shown) << "V on the review did not write exact values on every legal square";
     session.keep(*shown, "values-review");
+    EXPECT_EQ(session.errorOutput(), "");
 }
