@@ -87,6 +87,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const cli::GameOpti
 
 Application::~Application()
 {
+    m_values.stop();
     m_sound.closeEffect();
     m_review.close(); // its analysis stops first
     m_session.end(); // its searches stop; the match goes, unkept (run() kept it)
@@ -118,6 +119,8 @@ void Application::run()
     }
     m_pacer.waitForNextFrame();
     while (namesScreen(m_screens.state()) && !quitSignalled()) {
+        if (m_screens.state() != Playing && m_screens.state() != Review)
+            m_values.stop(); // the values belong to the play and review screens
         switch (m_screens.state()) {
         case StartFlash:
             runStartFlash();
@@ -192,6 +195,8 @@ void Application::runPlaying()
 {
     m_screens.stepPlaying();
     m_session.guideHint(); // first: a hint for a position gone is stopped before the computer thinks
+    if (m_session.computerToMove())
+        m_values.stop(); // likewise: the computer's search never runs beside the values'
     if (m_screens.state() == Playing)
         m_session.playComputerTurn();
     SDL_EnableUNICODE(1); // the aids' letters are read as typed
@@ -262,7 +267,9 @@ void Application::runReview()
     Renderer* renderer = Renderer::instance();
     renderer->beginFrame();
     renderer->beginCamera();
+    renderer->setValues(shownValues(m_review.positionAt(m_screens.reviewTurn())));
     renderer->drawScene();
+    renderer->clearValues();
     renderer->endCamera();
     renderer->beginOverlay();
     if (m_review.isOpen()) {
@@ -287,7 +294,10 @@ void Application::drawMatchFrame(const char* message)
     renderer->beginFrame();
     renderer->beginCamera();
     renderer->setMarks(currentMarks());
+    const std::optional<engine::Position> position = playerPosition();
+    renderer->setValues(shownValues(position ? &*position : nullptr));
     renderer->drawScene();
+    renderer->clearValues();
     renderer->clearMarks();
     renderer->endCamera();
     renderer->beginOverlay();
@@ -324,6 +334,32 @@ SceneMarks Application::currentMarks() const
         }
     }
     return marks;
+}
+
+std::optional<engine::Position> Application::playerPosition() const
+{
+    const Match* match = Match::instance();
+    // While the computer thinks its search runs alone, and the values stay hidden.
+    if (m_screens.state() != Playing || m_session.computerToMove() || match->isGameOver() || match->turn() == 0)
+        return std::nullopt;
+    return positionOf(*Board::instance(), match->turn() == 1 ? Black : White);
+}
+
+SceneValues Application::shownValues(const engine::Position* position)
+{
+    SceneValues shown;
+    if (!m_host.settings().values || !position) {
+        m_values.stop();
+        return shown;
+    }
+    m_values.follow(*position, m_host.valuesLevel());
+    m_values.update();
+    const SquareValues::Snapshot& snapshot = m_values.snapshot();
+    for (const engine::MoveValue& move : snapshot.moves) {
+        const CellPos cell = cellOf(move.move);
+        shown.set(cell.x, cell.y, move.value, move.value == snapshot.moves.front().value, snapshot.exact);
+    }
+    return shown;
 }
 
 const std::string& Application::matchOpeningLine()

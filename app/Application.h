@@ -27,10 +27,12 @@
 #include "app/ReviewSession.h"
 #include "app/SdlFrameClock.h"
 #include "app/cli/CommandLine.h"
+#include "app/opponent/SquareValues.h"
 #include "app/screens/ScreenFlow.h"
 #include "app/sound/SoundCues.h"
 #include "app/sound/SoundDevice.h"
 #include "render/SceneMarks.h"
+#include "render/SceneValues.h"
 
 #include <memory>
 #include <optional>
@@ -80,6 +82,11 @@ private:
     void drawMatchFrame(const char* message);
     // The legal and last-move marks for the board as it stands, or none when they are hidden.
     SceneMarks currentMarks() const;
+    // The values to write on the squares of `position` (null: none), followed in the background
+    // while the values are on; none, and no search, while they are off.
+    SceneValues shownValues(const engine::Position* position);
+    // The play screen's position while the keyboard player is to move: the values' position there.
+    std::optional<engine::Position> playerPosition() const;
     // The opening the match went through, with the marks on only; empty otherwise.
     const std::string& matchOpeningLine();
     // The help panel and the level notice over whatever the screen drew.
@@ -99,6 +106,7 @@ private:
     ReviewSession m_review; // the game under review, when one is open
     std::optional<records::Replay> m_reviewAtStart;
     ReviewNames m_reviewNames; // of m_reviewAtStart
+    SquareValues m_values; // the values on the legal squares, searched only while shown
     GameScreenHost m_host; // what the screens ask, over the session, the sound and the clock
     ScreenFlow m_screens;
     FramePacer m_pacer;

@@ -127,6 +127,12 @@ void GameScreenHost::toggleMarks()
     saveSettings();
 }
 
+void GameScreenHost::toggleValues()
+{
+    m_settings.values = !m_settings.values;
+    saveSettings();
+}
+
 void GameScreenHost::toggleSound()
 {
     m_settings.sound = !m_settings.sound;

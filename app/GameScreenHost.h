@@ -3,7 +3,7 @@
 // Renderer's board view, the sound cues, the frame clock and the player's settings.
 //
 // It holds the settings as read from the settings file at start-up and writes the whole file
-// again after each change the player makes (marks, sound, level); once a write has failed it
+// again after each change the player makes (marks, values, sound, level); once a write has failed it
 // stops trying for the run, and the choices hold until the game ends. It calls nothing of the
 // screens nor of the Application, which owns it: the screens call in, never the other way round.
 #include "app/FramePacer.h"
@@ -26,6 +26,8 @@ public:
     // Reads the settings file and applies the sound setting (before the music starts).
     void loadSettings();
     const settings::Settings& settings() const { return m_settings; }
+    // The level whose analysis limits value the squares: the one matches and reviews start at.
+    int valuesLevel() const { return matchLevel(); }
     // When the player last chose a level on the title, in seconds on the clock.
     double levelChosenAt() const { return m_levelChosenAt; }
 
@@ -45,6 +47,7 @@ public:
     void takeBack() override;
     void askHint() override;
     void toggleMarks() override;
+    void toggleValues() override;
     void toggleSound() override;
     void chooseLevel(int level) override;
 

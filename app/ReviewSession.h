@@ -46,6 +46,11 @@ public:
     int turnCount() const { return int(m_game.turns.size()); }
     // Puts the position after `turn` turns on the Board.
     void showTurn(int turn);
+    // The position after `turn` turns as its side to move sees it; null when none is open or out of range.
+    const engine::Position* positionAt(int turn) const
+    {
+        return m_open && turn >= 0 && turn < int(m_game.positions.size()) ? &m_game.positions[std::size_t(turn)] : nullptr;
+    }
     // Once a frame: takes the analysis once it has finished.
     void poll();
 

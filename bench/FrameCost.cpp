@@ -2,7 +2,10 @@
 // the time from launch to the first frame (the window mapped and the orange veil drawn), and the
 // CPU the game uses while the title spins and while the play screen stands idle.
 //
-//   frame_cost [--seconds N] [--rounds N] GAME [GAME ...]
+//   frame_cost [--seconds N] [--rounds N] [--values] GAME [GAME ...]
+//
+// With --values, V is pressed on the play screen and the values given a second to reach their
+// final depth before the play screen is measured.
 //
 // Several games (say, two builds) are measured in turn, round after round, so that what else
 // the machine does weighs on each alike. It measures and prints; it judges nothing.
@@ -39,7 +42,7 @@ struct Reading {
     double playPercent = -1;
 };
 
-Reading measure(const std::string& game, int seconds)
+Reading measure(const std::string& game, int seconds, bool values)
 {
     Reading reading;
     GameSession::Setup setup;
@@ -68,6 +71,10 @@ Reading measure(const std::string& game, int seconds)
             return showsPlayScreen(session.font(), shot, start, startCursor, turnMessage(1));
         }))
         return reading;
+    if (values) {
+        session.player().tap(XK_v);
+        std::this_thread::sleep_for(std::chrono::seconds(1)); // level 3 at the start: done in well under that
+    }
     reading.playPercent = corePercentOver(session, seconds);
     return reading;
 }
@@ -78,23 +85,26 @@ int main(int argc, char** argv)
 {
     int seconds = 10;
     int rounds = 3;
+    bool values = false;
     std::vector<std::string> games;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--seconds") && i + 1 < argc)
             seconds = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc)
             rounds = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--values"))
+            values = true;
         else
             games.push_back(argv[i]);
     }
     if (games.empty()) {
-        std::fprintf(stderr, "usage: frame_cost [--seconds N] [--rounds N] GAME [GAME ...]\n");
+        std::fprintf(stderr, "usage: frame_cost [--seconds N] [--rounds N] [--values] GAME [GAME ...]\n");
         return 2;
     }
     std::printf("%-6s %-50s %12s %10s %10s\n", "round", "game", "first frame", "title", "play");
     for (int round = 1; round <= rounds; ++round) {
         for (const std::string& game : games) {
-            const Reading r = measure(game, seconds);
+            const Reading r = measure(game, seconds, values);
             std::printf("%-6d %-50s %10.3f s %8.1f %% %8.1f %%\n", round, game.c_str(), r.firstFrameSeconds,
                         r.titlePercent, r.playPercent);
             std::fflush(stdout);

@@ -16,6 +16,7 @@
 #include "render/Directions.h"
 #include "render/GameGraph.h"
 #include "render/SceneMarks.h"
+#include "render/SceneValues.h"
 #include "render/TextureFont.h"
 #include "rules/Cell.h"
 
@@ -77,6 +78,10 @@ public:
     // Marks drawn on the surface by the next drawScene calls; empty marks draw nothing.
     void setMarks(const SceneMarks& marks) { m_marks = marks; }
     void clearMarks() { m_marks = SceneMarks(); }
+    // Values written on the surface by the next drawScene calls (over the marks' dots, which
+    // their squares then leave out); empty values draw nothing.
+    void setValues(const SceneValues& values) { m_values = values; }
+    void clearValues() { m_values = SceneValues(); }
     // The matrices drawScene draws the board with, at the current tilt, in the current window.
     SceneView sceneView() const;
     // The playing square under the pointer at window pixel (column, row), rows from the top.
@@ -112,6 +117,7 @@ private:
     static void lookFromCamera();
     void tiltBoard() const;
     void drawMarks();
+    void drawValues();
 
     static Renderer* s_instance;
 
@@ -120,5 +126,6 @@ private:
     float m_tilt = 0.0f;             // degrees about x; 30..90 once init has run
     float m_cursorSpin = 0.0f;       // degrees the marker has turned, +4 per drawn frame
     SceneMarks m_marks;              // none unless a screen sets them
+    SceneValues m_values;            // none unless a screen sets them
     CreditsBackground m_creditsBackground;
 };

@@ -76,7 +76,7 @@ void Renderer::drawMarks()
     glPolygonOffset(-1.0f, -4.0f);
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y)
-            if (m_marks.legal & SceneMarks::bitOf(x, y))
+            if (m_marks.legal & ~m_values.shown & SceneMarks::bitOf(x, y))
                 drawAt(x, y, GL_TRIANGLE_FAN, LegalDot);
     if (m_marks.hasLast)
         drawAt(m_marks.last.x, m_marks.last.y, GL_QUAD_STRIP, LastRing);

@@ -31,6 +31,7 @@ void Renderer::drawScene()
 
     drawTray();
     drawMarks();
+    drawValues();
     const Board& board = *Board::instance();
     for (std::uint8_t x = 1; x <= 8; ++x)
         for (std::uint8_t y = 1; y <= 8; ++y)

@@ -159,6 +159,10 @@ void ScreenFlow::onPlayingEvent(const SDL_Event& event)
         m_host.toggleMarks();
         return;
     }
+    if (typed == 'v') {
+        m_host.toggleValues(); // also while the computer thinks: they show once it has played
+        return;
+    }
     if (typed == 'i' && m_host.humanToMove()) {
         m_host.askHint();
         return;
@@ -304,6 +308,10 @@ void ScreenFlow::onReviewEvent(const SDL_Event& event)
     }
     if (onAidKey(event) || onTiltEvent(event) || event.type != SDL_KEYDOWN)
         return;
+    if (typedCharacter(event) == 'v') {
+        m_host.toggleValues();
+        return;
+    }
     switch (event.key.keysym.sym) {
     case SDLK_LEFT:
     case SDLK_KP4:

@@ -41,6 +41,7 @@ public:
     virtual void askHint() = 0;
     // Each flips a remembered setting and keeps it in the settings file.
     virtual void toggleMarks() = 0;
+    virtual void toggleValues() = 0; // each legal move's value on its square, play and review
     virtual void toggleSound() = 0;
     // The computer's level for matches started from the title, 1..5, shown for a moment.
     virtual void chooseLevel(int level) = 0;

@@ -38,6 +38,7 @@ constexpr const char* HelpLines[] = {
     "Retour arri\xE8re, Ctrl+Z : annuler le coup",
     "I : indice, le c\xF4ne va au meilleur coup",
     "C : montrer les coups jouables et le dernier",
+    "V : valeur de chaque coup jouable",
     "M : muet, musique et bruitages",
     "Titre, Espace ou clic : partie \xE0 deux",
     "Titre, O : partie contre l'ordinateur",
@@ -50,7 +51,7 @@ constexpr std::size_t HelpLineCount = sizeof(HelpLines) / sizeof(HelpLines[0]);
 // The title's help panel is the one above with this line after the title's other keys (the play
 // screen's panel stays as it was: R does nothing there).
 constexpr const char* TitleReviewHelpLine = "Titre, R : revoir la derni\xE8re partie";
-constexpr std::size_t TitleReviewHelpAt = 13; // before "Echap : quitter la partie"
+constexpr std::size_t TitleReviewHelpAt = 14; // before "Echap : quitter la partie"
 // The help panel on the review screen: its own keys only.
 constexpr const char* ReviewHelpLines[] = {
     "Aide : revoir une partie",
@@ -58,6 +59,7 @@ constexpr const char* ReviewHelpLines[] = {
     "Fl\xE8" "che gauche, droite : un coup avant, apr\xE8s",
     "D\xE9" "but, Fin : d\xE9" "but, fin de la partie",
     "Clic sur le graphique : aller \xE0 ce coup",
+    "V : valeur de chaque coup jouable",
     "Page Haut, Page Bas, molette : incliner",
     "M : muet, musique et bruitages",
     "\xC9" "chap : quitter la revue",

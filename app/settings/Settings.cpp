@@ -10,6 +10,7 @@ const std::vector<BoolSettingKey> BoolSettingKeys = {
     {"marks", &Settings::marks},
     {"sound", &Settings::sound},
     {"records", &Settings::records},
+    {"values", &Settings::values},
 };
 
 const std::vector<IntSettingKey> IntSettingKeys = {

@@ -1,5 +1,6 @@
 #pragma once
-// The player's choices that outlive a run: the move marks, the sound and the computer's level.
+// The player's choices that outlive a run: the move marks, the values on the legal squares, the
+// sound and the computer's level.
 //
 // On disk they are plain "key = value" lines (SettingsFile reads and writes the file). Every key
 // is one row of a table below, so a new boolean choice is one field here and one row there. A
@@ -13,6 +14,7 @@ struct Settings {
     bool marks = false; // legal and last moves marked on the board
     bool sound = true;  // music and effects
     bool records = true; // every match kept in the games file
+    bool values = false; // each legal move's value on its square (play and review screens)
     int level = 3;      // the computer's strength for matches started from the title, 1..5
 };
 

@@ -53,6 +53,7 @@ public:
     void takeBack() override { calls.push_back("take back"); }
     void askHint() override { calls.push_back("hint"); }
     void toggleMarks() override { calls.push_back("marks"); }
+    void toggleValues() override { calls.push_back("values"); }
     void toggleSound() override { calls.push_back("sound"); }
     void chooseLevel(int level) override { calls.push_back("level " + std::to_string(level)); }
     bool openLastGame() override

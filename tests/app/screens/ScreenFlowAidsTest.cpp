@@ -50,6 +50,7 @@ TEST(ScreenFlowAids, NewKeysAndTheMouseOnEachScreen)
          {"start Joueur 1 / Joueur 2", "reset clock"}, {Win}, false},
         {"title, a quit leaves with the help open", Title, true, true, {quitEvent()}, Credits, {}, {}, true},
         {"title, M", Title, false, true, {typedKey(SDLK_SEMICOLON, 'm')}, Title, {"sound"}, {}, false},
+        {"title, V means nothing there", Title, false, true, {typedKey(SDLK_v, 'v')}, Title, {}, {}, false},
 
         {"play, the pointer over a square brings the cone", Playing, false, true, {pointerAt(650, 250), pointerAt(660, 260)}, Playing,
          {"step", "place 6,2"}, {Cursor}, false},
@@ -69,6 +70,9 @@ TEST(ScreenFlowAids, NewKeysAndTheMouseOnEachScreen)
          {typedKey(SDLK_i, 'i'), typedKey(SDLK_c, 'C'), typedKey(SDLK_SEMICOLON, 'm')}, Playing, {"step", "hint", "marks", "sound"}, {}, false},
         {"play, letters without Unicode come from the key symbol", Playing, false, true, {keyDown(SDLK_c)}, Playing,
          {"step", "marks"}, {}, false},
+        {"play, V (or v) shows or hides the values", Playing, false, true, {typedKey(SDLK_v, 'V'), keyDown(SDLK_v)}, Playing,
+         {"step", "values", "values"}, {}, false},
+        {"play, with the help open V only closes it", Playing, true, true, {typedKey(SDLK_v, 'v')}, Playing, {"step"}, {}, false},
         {"play, O and the level keys mean nothing here", Playing, false, true, {typedKey(SDLK_o, 'o'), typedKey(SDLK_1, '1')}, Playing,
          {"step"}, {}, false},
         {"play, F1 then Escape closes the help but stays", Playing, false, true, {keyDown(SDLK_F1), keyDown(SDLK_ESCAPE)}, Playing,
@@ -80,6 +84,8 @@ TEST(ScreenFlowAids, NewKeysAndTheMouseOnEachScreen)
         {"computer to move: no hint, but take-back, marks and sound", Playing, false, false,
          {typedKey(SDLK_i, 'i'), keyDown(SDLK_BACKSPACE), typedKey(SDLK_c, 'c'), typedKey(SDLK_m, 'm')}, Playing,
          {"step", "take back", "marks", "sound"}, {}, false},
+        {"computer to move: V still switches the values", Playing, false, false, {typedKey(SDLK_v, 'v')}, Playing,
+         {"step", "values"}, {}, false},
 
         {"flash, the mouse and the new keys are ignored", StartFlash, false, true,
          {buttonAt(1, 450, 150), keyDown(SDLK_F1), keyDown(SDLK_BACKSPACE), typedKey(SDLK_c, 'c')}, StartFlash, {}, {}, false},

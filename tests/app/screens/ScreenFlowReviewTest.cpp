@@ -77,6 +77,8 @@ TEST(ScreenFlowReview, StepsThroughTheTurnsAndLeaves)
         {"a click on the graph shows that turn", 4, Title, {buttonAt(1, 250, 720)}, 2, {"show 2"}, Review},
         {"a click off the graph does nothing", 4, Title, {buttonAt(1, 250, 300)}, 4, {}, Review},
         {"a right click on the graph does nothing", 4, Title, {buttonAt(3, 250, 720)}, 4, {}, Review},
+        {"V shows or hides the values and stays on the turn", 4, Title, {typedKey(SDLK_v, 'V'), keyDown(SDLK_LEFT), typedKey(SDLK_v, 'v')},
+         3, {"values", "show 3", "values"}, Review},
         {"Escape goes back to the title", 4, Title, {keyDown(SDLK_ESCAPE)}, 4, {"leave review"}, Title},
         {"Escape after --review goes to the credits", 4, Credits, {keyDown(SDLK_ESCAPE)}, 4, {"leave review"}, Credits},
         {"keys after Escape in the same frame do nothing", 4, Title, {keyDown(SDLK_ESCAPE), keyDown(SDLK_HOME)}, 4,

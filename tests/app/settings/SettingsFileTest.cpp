@@ -42,6 +42,7 @@ struct FileRow {
     int level;
     bool saysOneLine;
     bool records = true;
+    bool values = false;
 };
 
 TEST_F(SettingsFile, ReadsWhatIsGoodAndKeepsTheDefaultForWhatIsBad)
@@ -49,7 +50,8 @@ TEST_F(SettingsFile, ReadsWhatIsGoodAndKeepsTheDefaultForWhatIsBad)
     const std::string huge = "marks = on\n" + std::string(MaxSettingsFileBytes, '#');
     const std::vector<FileRow> rows = {
         {"no file: the defaults, quietly", "", FileRow::Missing, false, true, 3, false},
-        {"every key set", "marks = on\nsound = off\nrecords = off\nlevel = 5\n", FileRow::Text, true, false, 5, false, false},
+        {"every key set", "marks = on\nsound = off\nrecords = off\nvalues = on\nlevel = 5\n", FileRow::Text, true, false, 5, false, false, true},
+        {"a bad value for values", "values = 1\nmarks = on\n", FileRow::Text, true, true, 3, true},
         {"spaces, tabs, CRLF, comments, blank lines", "# mine\r\n\n\tmarks=on \r\n  level =1\r\n", FileRow::Text, true, true, 1, false},
         {"no final newline", "sound = off", FileRow::Text, false, false, 3, false},
         {"an empty file", "", FileRow::Text, false, true, 3, false},
@@ -80,6 +82,7 @@ TEST_F(SettingsFile, ReadsWhatIsGoodAndKeepsTheDefaultForWhatIsBad)
         EXPECT_EQ(read.sound, row.sound);
         EXPECT_EQ(read.level, row.level);
         EXPECT_EQ(read.records, row.records);
+        EXPECT_EQ(read.values, row.values);
         if (row.saysOneLine) {
             EXPECT_NE(said.find(m_path), std::string::npos) << said;
             EXPECT_EQ(said.find('\n'), std::string::npos) << "one line, its newline the caller's: " << said;
@@ -106,6 +109,7 @@ TEST_F(SettingsFile, WritesTheWholeFileInOneRenameAndReadsItBack)
     chosen.marks = true;
     chosen.sound = false;
     chosen.level = 4;
+    chosen.values = true;
     std::string error;
     ASSERT_TRUE(writeSettingsFile(m_path, chosen, error)) << error;
     chosen.level = 2;
@@ -119,6 +123,7 @@ TEST_F(SettingsFile, WritesTheWholeFileInOneRenameAndReadsItBack)
     EXPECT_TRUE(read.marks);
     EXPECT_FALSE(read.sound);
     EXPECT_EQ(read.level, 2);
+    EXPECT_TRUE(read.values);
     EXPECT_EQ(error, "");
 }
 
