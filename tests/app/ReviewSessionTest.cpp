@@ -68,7 +68,7 @@ TEST(ReviewSession, StepsOverAPassAndPutsTheBoardBack)
 
     // Two moves at level 1: the analysis ends in well under the limit.
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (review.verdictLine(1, line).rfind("Analyse", 0) == 0 && std::chrono::steady_clock::now() < limit) {
+    while (review.verdictLine(0, line).rfind("Analyse", 0) == 0 && std::chrono::steady_clock::now() < limit) {
         review.poll();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -107,12 +107,22 @@ TEST(ReviewSession, ClosingMidAnalysisStopsIt)
         ReviewSession review;
         review.open(game, ReviewNames{"Joueur 1", "Joueur 2"}, 5);
         std::string line;
-        // Closed at once (the work may not have begun), or once the first moves are looked at.
+        // Closed at once (the work may not have begun), or once the first moves are looked at
+        // (from the last one back: the first move is the last to get its verdict).
         const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (started && review.verdictLine(60, line) == "Analyse..." && std::chrono::steady_clock::now() < limit)
+        while (started && review.verdictLine(1, line) == "Analyse..." && std::chrono::steady_clock::now() < limit)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         if (started) {
-            EXPECT_EQ(review.verdictLine(60, line).rfind("Analyse ", 0), 0u) << line;
+            // The graph first: what it lacks then is still lacking when the line is read.
+            graph::Strip strip;
+            const int last = review.turnCount();
+            review.fillGraph(last, strip);
+            ASSERT_EQ(strip.known.size(), std::size_t(last) + 1);
+            EXPECT_FALSE(strip.known[0]);
+            EXPECT_TRUE(strip.known[std::size_t(last)]);
+            EXPECT_EQ(review.verdictLine(1, line).rfind("Analyse ", 0), 0u) << line;
+            // The last move's verdict is in before the analysis counts it.
+            EXPECT_EQ(review.verdictLine(last, line).rfind("Meilleur", 0), 0u) << line;
         }
         review.close(); // must neither hang nor leave a worker behind
         EXPECT_FALSE(review.isOpen());
