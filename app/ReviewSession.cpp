@@ -4,6 +4,7 @@
 #include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
+#include "engine/Levels.h"
 #include "rules/Board.h"
 
 #include <filesystem>
@@ -161,6 +162,24 @@ std::optional<analysis::MoveReview> ReviewSession::verdictOf(int number) const
     if (number <= 0 || std::size_t(number) >= m_verdicts.size() || !m_verdictKnown[std::size_t(number)])
         return std::nullopt;
     return m_verdicts[std::size_t(number)];
+}
+
+bool ReviewSession::playOnFrom(int turn, PlayOn& out) const
+{
+    const engine::Position start = engine::Position::start();
+    // A match is played from the start position only; one at its end would be over at once.
+    if (!m_open || turn < 0 || turn > turnCount() || !m_game.blackToMove[0] ||
+        m_game.positions[0].player != start.player || m_game.positions[0].opponent != start.opponent ||
+        m_game.positions[std::size_t(turn)].isOver())
+        return false;
+    out.prefix.assign(m_game.turns.begin(), m_game.turns.begin() + turn);
+    // One computer a match: White's when both sides were computers.
+    const int whiteLevel = records::computerLevelOf(m_names.white);
+    const int blackLevel = records::computerLevelOf(m_names.black);
+    out.computerSide = whiteLevel > 0 ? 2 : blackLevel > 0 ? 1 : 0;
+    const int level = whiteLevel > 0 ? whiteLevel : blackLevel;
+    out.level = level < engine::MinLevel ? engine::MinLevel : level > engine::MaxLevel ? engine::MaxLevel : level;
+    return true;
 }
 
 const std::string& ReviewSession::moveLine(int turn, std::string& out) const

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -33,6 +34,14 @@ struct ReviewNames {
 
 // The names of GAME as records::resolveGame takes it; `recordsPath` is the kept games' file.
 ReviewNames reviewNamesOf(const std::string& argument, const std::string& recordsPath);
+
+// What a match needs to go on from a position of the game under review: the turns up to it and
+// the sides, the computer where the game had it (side 1 or 2, 0 for two players) at its level.
+struct PlayOn {
+    std::vector<records::RecordedTurn> prefix;
+    std::int32_t computerSide = 0;
+    int level = 0;
+};
 
 class ReviewSession {
 public:
@@ -63,6 +72,10 @@ public:
     // The line under the verdict: the opening the game went through up to `turn` turns
     // ("Ouverture : Parallèle"), empty when none.
     const std::string& openingLine(int turn) const;
+
+    // The match that goes on from the position after `turn` turns; false when none can: the game
+    // does not start from the start position, or it is over there.
+    bool playOnFrom(int turn, PlayOn& out) const;
 
     // The graph of the game with the position after `turn` turns marked; each position's value
     // once the move that led there is analysed (a pass's with the position before it).

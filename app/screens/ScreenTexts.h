@@ -60,6 +60,7 @@ constexpr const char* ReviewHelpLines[] = {
     "Clic sur le graphique : aller \xE0 ce coup",
     "Page Haut, Page Bas, molette : incliner",
     "M : muet, musique et bruitages",
+    "P : jouer \xE0 partir de cette position",
     "\xC9" "chap : quitter la revue",
     "",
     "Une touche ou un clic ferme cette aide.",
