@@ -1,8 +1,10 @@
 // The game under review: each turn's position on the Board (a pass a turn of its own), the top
-// line of each, the verdicts once the background analysis is done, and the board put back.
+// line of each, the verdicts as the background analysis gives them, the board put back, and what
+// a match needs to play on from a position.
 #include "app/ReviewSession.h"
 #include "app/opponent/BoardPosition.h"
 #include "app/records/Transcript.h"
+#include "tests/app/records/PublishedGames.h"
 #include "rules/Board.h"
 #include "tests/support/TempFolder.h"
 
@@ -127,6 +129,51 @@ TEST(ReviewSession, ClosingMidAnalysisStopsIt)
         review.close(); // must neither hang nor leave a worker behind
         EXPECT_FALSE(review.isOpen());
         EXPECT_EQ(Board::instance()->count(Black), 2);
+    }
+}
+
+TEST(ReviewSession, PlaysOnWithTheGamesSides)
+{
+    const records::Replay threeMoves = records::readTranscript("f5d6c5");
+    const records::Replay finished = records::readTranscript(published::DrawTranscript);
+    ASSERT_TRUE(threeMoves.ok) << threeMoves.error;
+    ASSERT_TRUE(finished.ok) << finished.error;
+    ASSERT_TRUE(finished.isOver());
+    const int end = int(finished.turns.size());
+    struct Row {
+        const char* what;
+        records::Replay game;
+        ReviewNames names;
+        int turn;
+        bool possible;
+        std::int32_t computerSide;
+        int level;
+    };
+    const std::vector<Row> rows = {
+        {"two players", threeMoves, {"Joueur 1", "Joueur 2"}, 2, true, 0, 1},
+        {"the computer on White", threeMoves, {"Joueur 1", "Ordinateur niveau 4"}, 3, true, 2, 4},
+        {"the computer on Black", threeMoves, {"Ordinateur niveau 2", "Joueur 2"}, 0, true, 1, 2},
+        {"a level beyond ours is our strongest", threeMoves, {"Joueur 1", "Ordinateur niveau 9"}, 1, true, 2, 5},
+        {"another program's names: two players", threeMoves, {"me", "Ordinateur"}, 3, true, 0, 1},
+        {"before the last move of a finished game, a pass among the turns", finished, {"Joueur 1", "Joueur 2"},
+         end - 1, true, 0, 1},
+        {"at its end: nothing to play", finished, {"Joueur 1", "Joueur 2"}, end, false, 0, 0},
+        {"a game from another start", gameWithAPass(), {"Joueur 1", "Joueur 2"}, 1, false, 0, 0},
+    };
+    Board::instance()->reset();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ReviewSession review;
+        review.open(row.game, row.names, 1);
+        PlayOn playOn;
+        EXPECT_EQ(review.playOnFrom(row.turn, playOn), row.possible);
+        if (!row.possible)
+            continue;
+        EXPECT_EQ(playOn.computerSide, row.computerSide);
+        EXPECT_EQ(playOn.level, row.level);
+        ASSERT_EQ(playOn.prefix.size(), std::size_t(row.turn));
+        for (int i = 0; i < row.turn; ++i)
+            EXPECT_EQ(playOn.prefix[std::size_t(i)].square, row.game.turns[std::size_t(i)].square);
     }
 }
 
