@@ -21,7 +21,6 @@ public:
     bool humanMoves = true;       // what humanToMove answers
     CellPos cursor{3, 5};         // what cursorCell answers; placeCursor moves it
     int reviewTurns = -1;         // the game openLastGame opens, in turns; -1: none is kept
-    bool playOnPossible = true;   // what playOnFromReview answers
 
     void startMatch(const char* one, const char* two) override
     {
@@ -66,10 +65,11 @@ public:
     // A stand-in for the graph: rows from 700 down, turn column / 100.
     int reviewTurnAtPointer(int column, int row) const override { return row >= 700 ? column / 100 : -1; }
     void leaveReview() override { calls.push_back("leave review"); }
+    // As for a finished game: nothing to play at its end.
     bool playOnFromReview(int turn) override
     {
         calls.push_back("play on " + std::to_string(turn));
-        return playOnPossible;
+        return turn < reviewTurns;
     }
     void resetTransitionClock() override { calls.push_back("reset clock"); }
     float transitionSeconds() const override { return flashSeconds; }

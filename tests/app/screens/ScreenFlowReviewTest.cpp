@@ -85,6 +85,9 @@ TEST(ScreenFlowReview, StepsThroughTheTurnsAndLeaves)
         {"F1 opens the help; the next key only closes it", 4, Title, {keyDown(SDLK_F1), keyDown(SDLK_HOME)}, 4, {},
          Review},
         {"M mutes", 4, Title, {typedKey(SDLK_SEMICOLON, 'm')}, 4, {"sound"}, Review},
+        {"P plays on from the position shown, after the flash", 4, Title, {keyDown(SDLK_HOME), typedKey(SDLK_p, 'P')},
+         0, {"show 0", "play on 0", "reset clock"}, StartFlash},
+        {"P at the end of a finished game does nothing", 4, Title, {typedKey(SDLK_p, 'p')}, 4, {"play on 4"}, Review},
         {"R, O and Return do nothing here", 4, Title,
          {typedKey(SDLK_r, 'r'), typedKey(SDLK_o, 'o'), keyDown(SDLK_RETURN)}, 4, {}, Review},
     };
@@ -101,38 +104,6 @@ TEST(ScreenFlowReview, StepsThroughTheTurnsAndLeaves)
         EXPECT_EQ(flow.reviewTurn(), row.turn) << row.what;
         EXPECT_EQ(host.calls, row.calls) << row.what;
         EXPECT_EQ(flow.state(), row.to) << row.what;
-    }
-}
-
-TEST(ScreenFlowReview, PPlaysOnFromThePositionShown)
-{
-    struct Row {
-        const char* what;
-        bool possible; // what the host answers
-        std::vector<SDL_Event> events;
-        Strings calls; // after the opening's "show"
-        ScreenState to;
-    };
-    const std::vector<Row> rows = {
-        {"P at the position shown: the flash as for any match", true, {typedKey(SDLK_p, 'p')},
-         {"play on 4", "reset clock"}, StartFlash},
-        {"P after Home plays on from the start", true, {keyDown(SDLK_HOME), typedKey(SDLK_p, 'P')},
-         {"show 0", "play on 0", "reset clock"}, StartFlash},
-        {"P where no match can go on: the review stays", false, {typedKey(SDLK_p, 'p')}, {"play on 4"}, Review},
-        {"P with the help shown only closes it", true, {keyDown(SDLK_F1), typedKey(SDLK_p, 'p')}, {}, Review},
-    };
-    for (const Row& row : rows) {
-        RecordingScreenHost host;
-        host.reviewTurns = 4;
-        host.playOnPossible = row.possible;
-        ScreenFlow flow(host);
-        flow.startReview(Title);
-        host.calls.clear();
-        for (const SDL_Event& event : row.events)
-            flow.onReviewEvent(event);
-        EXPECT_EQ(host.calls, row.calls) << row.what;
-        EXPECT_EQ(flow.state(), row.to) << row.what;
-        EXPECT_EQ(host.sound.effects.size(), row.to == StartFlash ? 1u : 0u) << row.what;
     }
 }
 
