@@ -185,6 +185,17 @@ void GameScreenHost::leaveReview()
     m_review.close();
 }
 
+bool GameScreenHost::playOnFromReview(int turn)
+{
+    PlayOn playOn;
+    if (!m_review.playOnFrom(turn, playOn))
+        return false;
+    m_review.close(); // the board it borrowed goes back before the match takes it
+    m_session.startFrom(text::PlayerOneName, text::PlayerTwoName, playOn.computerSide, playOn.level,
+                        m_settings.records, playOn.prefix);
+    return true;
+}
+
 void GameScreenHost::resetTransitionClock()
 {
     m_transitionStart = m_clock.milliseconds();

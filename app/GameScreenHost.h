@@ -56,6 +56,7 @@ public:
     void showReviewTurn(int turn) override;
     int reviewTurnAtPointer(int column, int row) const override;
     void leaveReview() override;
+    bool playOnFromReview(int turn) override;
     // Reviews `game` (a replay that is ok) between `names` with the analysis at the matches' level.
     void openReview(const records::Replay& game, const ReviewNames& names);
 

@@ -2,6 +2,7 @@
 
 #include "app/MatchRecording.h"
 #include "app/MoveBursts.h"
+#include "app/opponent/BoardPosition.h"
 #include "app/screens/ScreenTexts.h"
 #include "render/Renderer.h"
 #include "rules/Board.h"
@@ -47,6 +48,32 @@ void MatchSession::start(const char* playerOneName, const char* playerTwoName, s
     m_computerSide = computer ? computerSide : 0;
     m_keep = keep;
     m_matchKept = false;
+    m_fixedTurns = 0;
+}
+
+bool MatchSession::startFrom(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide,
+                             int level, bool keep, const std::vector<records::RecordedTurn>& prefix)
+{
+    start(playerOneName, playerTwoName, computerSide, level, keep);
+    Match* match = Match::instance();
+    const std::vector<PlayedTurn>& history = match->history();
+    bool fits = true;
+    for (std::size_t i = 0; i < prefix.size() && fits; ++i) {
+        const records::RecordedTurn& turn = prefix[i];
+        if (history.size() > i) {
+            // The match wrote this pass itself, right after the move before.
+            fits = turn.square == records::Pass && history[i].pass;
+            continue;
+        }
+        if (turn.square != records::Pass)
+            match->submitMove(cellOf(turn.square));
+        match->step(); // a pass: the pass rule hands the turn over
+        const CellPos cell = turn.square == records::Pass ? CellPos{} : cellOf(turn.square);
+        fits = history.size() > i && history[i].pass == (turn.square == records::Pass) &&
+               (history[i].pass || (history[i].pos.x == cell.x && history[i].pos.y == cell.y));
+    }
+    m_fixedTurns = history.size();
+    return fits;
 }
 
 void MatchSession::step()
@@ -114,12 +141,19 @@ void MatchSession::takeBack()
     Match* match = Match::instance();
     if (match->isGameOver())
         return;
+    // Against the computer, back to the keyboard side's last move; else to anyone's.
+    const std::int32_t side = m_computerSide == 0 ? 0 : 3 - m_computerSide;
+    const std::vector<PlayedTurn>& history = match->history();
+    std::size_t last = history.size();
+    while (last > 0 && (history[last - 1].pass || (side != 0 && history[last - 1].side != side)))
+        --last;
+    if (m_fixedTurns > 0 && last <= m_fixedTurns)
+        return; // one of the turns the match started from, or none
     // The computer's search is stopped first, so that its move never lands.
     if (m_computer)
         m_computer->stopThinking();
     m_hint.cancel();
-    // Against the computer, back to the keyboard side's last move; else to anyone's.
-    match->takeBack(m_computerSide == 0 ? 0 : 3 - m_computerSide);
+    match->takeBack(side);
 }
 
 void MatchSession::askHint()

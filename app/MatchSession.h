@@ -9,15 +9,22 @@
 // player's square is read from it. Cone steps play their cues on `sound`; the computer's and the
 // hint's pacing read `clock`. A match is kept at most once, when it ends or when it is left
 // (a new match, Escape, a quit, a signal), and only when it was started with `keep`.
+//
+// A match may go on from a game's first turns (startFrom): they are played over at once and
+// stand as the first `fixedTurns()` turns of its history, which a take-back never undoes, so
+// the match is kept with them at its head.
 #include "app/FramePacer.h"
 #include "app/opponent/ComputerPlayer.h"
 #include "app/opponent/ComputerTurn.h"
 #include "app/opponent/HintGuide.h"
+#include "app/records/GameRecord.h"
 #include "app/sound/SoundCues.h"
 #include "rules/Cell.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class MatchSession {
 public:
@@ -28,6 +35,13 @@ public:
     // players) at `level`; `keep` says whether this match goes to the file of games.
     void start(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide, int level,
                bool keep);
+    // The same, then `prefix` (a game's first turns from the start position, passes included)
+    // played over without bursts or cues: the match goes on from there. False when a turn of the
+    // prefix does not fit; the match then goes on from the turns before it.
+    bool startFrom(const char* playerOneName, const char* playerTwoName, std::int32_t computerSide, int level,
+                   bool keep, const std::vector<records::RecordedTurn>& prefix);
+    // The turns at the head of the history that a take-back leaves: startFrom's, 0 after start.
+    std::size_t fixedTurns() const { return m_fixedTurns; }
     // The match's once-a-frame step; the match is kept the frame it ends.
     void step();
     bool isOver() const;
@@ -46,7 +60,8 @@ public:
     void moveCursor(std::int32_t direction);
     void placeCursor(CellPos cell);
     // Back to the keyboard player's last turn, the computer's search stopped first so that its
-    // move never lands; any move when both sides are at the keyboard. Nothing once it is over.
+    // move never lands; any move when both sides are at the keyboard. Nothing once it is over,
+    // nor when that move is one of the fixed turns.
     void takeBack();
 
     // The hint for the side to move; the cone walks there once it is found.
@@ -80,4 +95,5 @@ private:
     std::int32_t m_computerSide = 0;      // 0: both sides at the keyboard
     bool m_keep = false;                  // this match goes to the file of games
     bool m_matchKept = true; // the current match is in the file of games (or there is none)
+    std::size_t m_fixedTurns = 0; // the history's first turns, played over by startFrom
 };

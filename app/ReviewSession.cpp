@@ -4,6 +4,7 @@
 #include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
+#include "engine/Levels.h"
 #include "rules/Board.h"
 
 #include <filesystem>
@@ -59,10 +60,6 @@ ReviewNames reviewNamesOf(const std::string& argument, const std::string& record
     return ReviewNames{shownName(record.black, text::PlayerOneName), shownName(record.white, text::PlayerTwoName)};
 }
 
-namespace {
-
-} // namespace
-
 void ReviewSession::open(const records::Replay& game, const ReviewNames& names, int level)
 {
     close();
@@ -75,21 +72,36 @@ void ReviewSession::open(const records::Replay& game, const ReviewNames& names, 
         m_boardBefore[square] = board->cellValue(cell.x, cell.y);
     }
     m_open = true;
-    m_review.reset();
+    int moves = 0;
+    for (const records::RecordedTurn& played : m_game.turns)
+        moves += played.square != records::Pass;
+    {
+        const std::lock_guard<std::mutex> lock(m_verdictsLock);
+        m_verdicts.assign(std::size_t(moves) + 1, analysis::MoveReview{});
+        m_verdictKnown.assign(std::size_t(moves) + 1, false);
+    }
     m_cancelled = false;
     m_done = 0;
     m_total = 0;
     m_work.start(
         [this, level] {
+            const auto progress = [this](int done, int total) {
+                if (m_cancelled)
+                    throw AnalysisCancelled{};
+                m_total = total;
+                m_done = done;
+            };
+            const auto moveDone = [this](const analysis::MoveReview& move) {
+                const std::lock_guard<std::mutex> lock(m_verdictsLock);
+                if (move.number > 0 && std::size_t(move.number) < m_verdicts.size()) {
+                    m_verdicts[std::size_t(move.number)] = move;
+                    m_verdictKnown[std::size_t(move.number)] = true;
+                }
+            };
             try {
-                m_review = analysis::reviewGame(m_game, level, [this](int done, int total) {
-                    if (m_cancelled)
-                        throw AnalysisCancelled{};
-                    m_total = total;
-                    m_done = done;
-                });
+                analysis::reviewGame(m_game, level, progress, moveDone);
             } catch (const AnalysisCancelled&) {
-                m_review.reset();
+                // closed: the verdicts go with the review
             }
         },
         [this] { m_cancelled = true; });
@@ -100,7 +112,11 @@ void ReviewSession::close()
     if (!m_open)
         return;
     m_work.cancel();
-    m_review.reset();
+    {
+        const std::lock_guard<std::mutex> lock(m_verdictsLock);
+        m_verdicts.clear();
+        m_verdictKnown.clear();
+    }
     Board* board = Board::instance();
     for (int square = 0; square < 64; ++square) {
         const CellPos cell = cellOf(square);
@@ -127,7 +143,43 @@ void ReviewSession::showTurn(int turn)
 
 void ReviewSession::poll()
 {
-    m_work.finished(); // joins the worker once it is done; m_review is then ours to read
+    m_work.finished(); // joins the worker once it is done
+}
+
+int ReviewSession::moveNumberOf(int turn) const
+{
+    if (turn <= 0 || turn > turnCount() || m_game.turns[std::size_t(turn) - 1].square == records::Pass)
+        return 0;
+    int number = 0; // the analysis counts moves only
+    for (int i = 0; i < turn; ++i)
+        number += m_game.turns[std::size_t(i)].square != records::Pass;
+    return number;
+}
+
+std::optional<analysis::MoveReview> ReviewSession::verdictOf(int number) const
+{
+    const std::lock_guard<std::mutex> lock(m_verdictsLock);
+    if (number <= 0 || std::size_t(number) >= m_verdicts.size() || !m_verdictKnown[std::size_t(number)])
+        return std::nullopt;
+    return m_verdicts[std::size_t(number)];
+}
+
+bool ReviewSession::playOnFrom(int turn, PlayOn& out) const
+{
+    const engine::Position start = engine::Position::start();
+    // A match is played from the start position only; one at its end would be over at once.
+    if (!m_open || turn < 0 || turn > turnCount() || !m_game.blackToMove[0] ||
+        m_game.positions[0].player != start.player || m_game.positions[0].opponent != start.opponent ||
+        m_game.positions[std::size_t(turn)].isOver())
+        return false;
+    out.prefix.assign(m_game.turns.begin(), m_game.turns.begin() + turn);
+    // One computer a match: White's when both sides were computers.
+    const int whiteLevel = records::computerLevelOf(m_names.white);
+    const int blackLevel = records::computerLevelOf(m_names.black);
+    out.computerSide = whiteLevel > 0 ? 2 : blackLevel > 0 ? 1 : 0;
+    const int level = whiteLevel > 0 ? whiteLevel : blackLevel;
+    out.level = level < engine::MinLevel ? engine::MinLevel : level > engine::MaxLevel ? engine::MaxLevel : level;
+    return true;
 }
 
 const std::string& ReviewSession::moveLine(int turn, std::string& out) const
@@ -162,16 +214,10 @@ const std::string& ReviewSession::openingLine(int turn) const
 const std::string& ReviewSession::verdictLine(int turn, std::string& out) const
 {
     out.clear();
+    if (const std::optional<analysis::MoveReview> move = verdictOf(moveNumberOf(turn)))
+        return verdictMessage(move->best, move->value, move->cost, analysis::MistakeDiscs, out);
     if (m_work.isRunning())
         return analysisProgressMessage(m_done, m_total, out);
-    if (!m_review || turn <= 0 || turn > turnCount() || m_game.turns[turn - 1].square == records::Pass)
-        return out;
-    int number = 0; // the analysis counts moves only
-    for (int i = 0; i < turn; ++i)
-        number += m_game.turns[i].square != records::Pass;
-    for (const analysis::MoveReview& move : m_review->moves)
-        if (move.number == number)
-            return verdictMessage(move.best, move.value, move.cost, analysis::MistakeDiscs, out);
     return out;
 }
 
@@ -179,25 +225,35 @@ void ReviewSession::fillGraph(int turn, graph::Strip& out) const
 {
     out.positions = turnCount() + 1;
     out.current = turn;
-    out.blackValues.clear();
-    out.mistakes.clear();
-    if (m_work.isRunning() || !m_review || m_review->moves.empty())
-        return;
     out.blackValues.assign(std::size_t(out.positions), 0);
     out.mistakes.assign(std::size_t(out.positions), false);
-    const analysis::MoveReview& first = m_review->moves.front();
-    int value = first.black ? first.value : -first.value; // the start, for Black
-    std::size_t next = 0; // the next move's review
-    for (int i = 0; i < out.positions; ++i) {
-        if (i > 0 && m_game.turns[i - 1].square != records::Pass && next < m_review->moves.size()) {
-            // After a move its mover stands at the best value less what the move cost.
-            const analysis::MoveReview& move = m_review->moves[next++];
-            const int after = move.value - move.cost;
-            value = move.black ? after : -after;
-            out.mistakes[i] = move.cost >= analysis::MistakeDiscs;
-        }
-        out.blackValues[i] = value;
+    out.known.assign(std::size_t(out.positions), false);
+    const std::lock_guard<std::mutex> lock(m_verdictsLock);
+    // The start stands at the first move's best value, for its mover.
+    if (m_verdicts.size() > 1 && m_verdictKnown[1]) {
+        const analysis::MoveReview& first = m_verdicts[1];
+        out.blackValues[0] = first.black ? first.value : -first.value;
+        out.known[0] = true;
     }
-    if (m_game.isOver())
+    int number = 0;
+    for (int i = 1; i < out.positions; ++i) {
+        if (m_game.turns[std::size_t(i) - 1].square == records::Pass) {
+            out.blackValues[i] = out.blackValues[i - 1];
+            out.known[i] = out.known[i - 1];
+            continue;
+        }
+        ++number;
+        if (std::size_t(number) >= m_verdicts.size() || !m_verdictKnown[std::size_t(number)])
+            continue;
+        // After a move its mover stands at the best value less what the move cost.
+        const analysis::MoveReview& move = m_verdicts[std::size_t(number)];
+        const int after = move.value - move.cost;
+        out.blackValues[i] = move.black ? after : -after;
+        out.mistakes[i] = move.cost >= analysis::MistakeDiscs;
+        out.known[i] = true;
+    }
+    if (m_game.isOver() && !m_game.positions.empty()) {
         out.blackValues.back() = m_game.blackResult();
+        out.known.back() = true;
+    }
 }

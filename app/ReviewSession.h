@@ -4,10 +4,13 @@
 //
 // While a review is open the Board shows one of the replay's positions; the board as it was
 // before (the title's) is put back when the review closes. The analysis runs on a
-// BackgroundWork; its progress is two atomics the worker writes and the frames read, and its
-// answer is read only once the worker has finished (and so been joined). Closing cancels it: the
-// worker is told through its progress callback, which unwinds reviewGame at the next move, so a
-// close waits at most for one move's search.
+// BackgroundWork; its progress is two atomics the worker writes and the frames read. Each move's
+// verdict is handed over as soon as it is known: the worker writes it into its slot of the
+// verdict table under a mutex, and the frames read the table under the same mutex, so the lines
+// and the graph fill in as the analysis goes (from the last move back). A slot once written
+// never changes until the review closes. Closing cancels the analysis: the worker is told
+// through its progress callback, which unwinds reviewGame at the next move, so a close waits at
+// most for one move's search.
 #include "app/cli/GameAnalysis.h"
 #include "app/opponent/BackgroundSearch.h"
 #include "app/records/GameReplay.h"
@@ -16,6 +19,8 @@
 
 #include <array>
 #include <atomic>
+#include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +34,14 @@ struct ReviewNames {
 
 // The names of GAME as records::resolveGame takes it; `recordsPath` is the kept games' file.
 ReviewNames reviewNamesOf(const std::string& argument, const std::string& recordsPath);
+
+// What a match needs to go on from a position of the game under review: the turns up to it and
+// the sides, the computer where the game had it (side 1 or 2, 0 for two players) at its level.
+struct PlayOn {
+    std::vector<records::RecordedTurn> prefix;
+    std::int32_t computerSide = 0;
+    int level = 0;
+};
 
 class ReviewSession {
 public:
@@ -56,16 +69,21 @@ public:
 
     // The review's top line for the position after `turn` turns.
     const std::string& moveLine(int turn, std::string& out) const;
-    // The line under it: the verdict on the move that led to `turn` once the analysis is done, the
-    // progress while it runs, nothing (empty) for the start, a pass or a failed analysis.
+    // The line under it: the verdict on the move that led to `turn` once that move is analysed;
+    // else the progress while the analysis runs; else nothing (the start, a pass, a failed
+    // analysis).
     const std::string& verdictLine(int turn, std::string& out) const;
 
     // The line under the verdict: the opening the game went through up to `turn` turns
     // ("Ouverture : Parallèle"), empty when none.
     const std::string& openingLine(int turn) const;
 
-    // The graph of the game with the position after `turn` turns marked; its values once the
-    // analysis is done.
+    // The match that goes on from the position after `turn` turns; false when none can: the game
+    // does not start from the start position, or it is over there.
+    bool playOnFrom(int turn, PlayOn& out) const;
+
+    // The graph of the game with the position after `turn` turns marked; each position's value
+    // once the move that led there is analysed (a pass's with the position before it).
     void fillGraph(int turn, graph::Strip& out) const;
 
     ReviewSession(const ReviewSession&) = delete;
@@ -73,13 +91,20 @@ public:
 
 private:
     void fillOpenings();
+    // The verdict on move `number` (1 for the first, passes not counted) once it is known.
+    std::optional<analysis::MoveReview> verdictOf(int number) const;
+    // The move number of the move that led to `turn`, 0 for the start and a pass.
+    int moveNumberOf(int turn) const;
 
     bool m_open = false;
     records::Replay m_game; // read by the worker while it runs: changed only once it is stopped
     ReviewNames m_names;
     std::vector<std::string> m_openings; // openingLine for each turn, 0 to turnCount()
     std::array<Cell, 64> m_boardBefore{}; // the Board's squares when the review opened
-    std::optional<analysis::GameReview> m_review; // written by the worker, read once it is done
+    // Indexed by move number (0 unused), sized before the worker starts; guarded by m_verdictsLock.
+    std::vector<analysis::MoveReview> m_verdicts;
+    std::vector<bool> m_verdictKnown;
+    mutable std::mutex m_verdictsLock;
     std::atomic<bool> m_cancelled{false};
     std::atomic<int> m_done{0};
     std::atomic<int> m_total{0};

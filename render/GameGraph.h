@@ -17,8 +17,9 @@ constexpr float Top = 0.14f;
 constexpr int Range = 32; // a lead of 32 discs fills the half strip; beyond, the column stops there
 
 struct Strip {
-    std::vector<int> blackValues; // one per position; empty while the analysis runs
+    std::vector<int> blackValues; // one per position; empty before any is known
     std::vector<bool> mistakes;   // the move that led to the position was a mistake
+    std::vector<bool> known;      // the position's value is known yet; empty: every one is
     int positions = 1;            // the game's turns + 1
     int current = 0;              // the position shown
 };

@@ -75,6 +75,8 @@ void Renderer::drawGameGraph(const graph::Strip& strip)
     const float width = 0.4f * (graph::Right - graph::Left) / float(strip.positions > 1 ? strip.positions - 1 : 1);
     glBegin(GL_QUADS);
     for (std::size_t i = 0; i < strip.blackValues.size(); ++i) {
+        if (i < strip.known.size() && !strip.known[i])
+            continue; // not analysed yet: no column
         int value = strip.blackValues[i];
         value = value > graph::Range ? graph::Range : value < -graph::Range ? -graph::Range : value;
         const float x = graph::positionX(int(i), strip.positions);

@@ -44,7 +44,7 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 if [[ ${REVERSI_TEST_TSAN:-0} == 1 ]]; then
   cmake -S . -B build-tsan -DREVERSI_TSAN=ON -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-  cmake --build build-tsan -j"$jobs" --target opponent_tests
+  cmake --build build-tsan -j"$jobs" --target opponent_tests app_unit_tests
   TSAN_OPTIONS=halt_on_error=1 \
-    ctest --test-dir build-tsan --output-on-failure -R 'BackgroundSearch|ComputerOpponent|HintAndTakeBack|SquareValues'
+    ctest --test-dir build-tsan --output-on-failure -R 'BackgroundSearch|ComputerOpponent|HintAndTakeBack|SquareValues|ReviewSession'
 fi

@@ -46,10 +46,15 @@ struct GameReview {
 
 // Called as the moves are looked at (from the last one back): how many are done out of how many.
 using Progress = std::function<void(int done, int total)>;
+// Called with each move's verdict as soon as it is known (from the last move back), before the
+// progress call that counts it; the same verdict the finished review holds.
+using MoveDone = std::function<void(const MoveReview& move)>;
 
 // Reviews `game` (a replay that is ok) with the analysis limits of `level`.
-GameReview reviewGame(const records::Replay& game, int level, const Progress& progress);
+GameReview reviewGame(const records::Replay& game, int level, const Progress& progress,
+                      const MoveDone& moveDone = {});
 // The same with the level's depth but exact from `exactEmpties` empty squares.
-GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress);
+GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress,
+                      const MoveDone& moveDone = {});
 
 } // namespace analysis

@@ -312,6 +312,14 @@ void ScreenFlow::onReviewEvent(const SDL_Event& event)
         m_host.toggleValues();
         return;
     }
+    if (typedCharacter(event) == 'p') {
+        if (m_host.playOnFromReview(m_reviewTurn)) {
+            m_state = StartFlash; // as any match starts
+            m_host.playEffect(cue::Win);
+            m_host.resetTransitionClock();
+        }
+        return;
+    }
     switch (event.key.keysym.sym) {
     case SDLK_LEFT:
     case SDLK_KP4:

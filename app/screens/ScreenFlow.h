@@ -50,7 +50,8 @@ public:
     void startReview(ScreenState leaveTo);
     // Left / Right one turn back / forward (a pass is a turn), Home / End the start / the final
     // position, a click on the graph of the game that turn, the tilt keys and the wheel as in
-    // play, V the values as in play; Escape leaves, a quit goes to the credits.
+    // play, V the values as in play; P plays on from the position shown (the orange flash, then
+    // the play screen); Escape leaves, a quit goes to the credits.
     // The held tilt is applied with applyHeldTilt.
     void onReviewEvent(const SDL_Event& event);
     // The number of turns played in the position shown, 0 to the host's reviewTurnCount().

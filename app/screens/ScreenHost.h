@@ -59,6 +59,9 @@ public:
     virtual int reviewTurnAtPointer(int column, int row) const = 0;
     // Leaves the review: its analysis stops.
     virtual void leaveReview() = 0;
+    // Leaves the review for a match that goes on from the position after `turn` turns, with the
+    // game's sides; false (the review stays) when no match can go on from there.
+    virtual bool playOnFromReview(int turn) = 0;
 
     virtual void resetTransitionClock() = 0;
     virtual float transitionSeconds() const = 0; // since the last reset

@@ -62,6 +62,7 @@ constexpr const char* ReviewHelpLines[] = {
     "V : valeur de chaque coup jouable",
     "Page Haut, Page Bas, molette : incliner",
     "M : muet, musique et bruitages",
+    "P : jouer \xE0 partir de cette position",
     "\xC9" "chap : quitter la revue",
     "",
     "Une touche ou un clic ferme cette aide.",

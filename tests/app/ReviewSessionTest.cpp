@@ -1,8 +1,10 @@
 // The game under review: each turn's position on the Board (a pass a turn of its own), the top
-// line of each, the verdicts once the background analysis is done, and the board put back.
+// line of each, the verdicts as the background analysis gives them, the board put back, and what
+// a match needs to play on from a position.
 #include "app/ReviewSession.h"
 #include "app/opponent/BoardPosition.h"
 #include "app/records/Transcript.h"
+#include "tests/app/records/PublishedGames.h"
 #include "rules/Board.h"
 #include "tests/support/TempFolder.h"
 
@@ -68,7 +70,7 @@ TEST(ReviewSession, StepsOverAPassAndPutsTheBoardBack)
 
     // Two moves at level 1: the analysis ends in well under the limit.
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (review.verdictLine(1, line).rfind("Analyse", 0) == 0 && std::chrono::steady_clock::now() < limit) {
+    while (review.verdictLine(0, line).rfind("Analyse", 0) == 0 && std::chrono::steady_clock::now() < limit) {
         review.poll();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -107,16 +109,66 @@ TEST(ReviewSession, ClosingMidAnalysisStopsIt)
         ReviewSession review;
         review.open(game, ReviewNames{"Joueur 1", "Joueur 2"}, 5);
         std::string line;
-        // Closed at once (the work may not have begun), or once the first moves are looked at.
+        // Closed at once (the work may not have begun), or once the first moves are looked at
+        // (from the last one back: the first move is the last to get its verdict).
         const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (started && review.verdictLine(60, line) == "Analyse..." && std::chrono::steady_clock::now() < limit)
+        while (started && review.verdictLine(1, line) == "Analyse..." && std::chrono::steady_clock::now() < limit)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         if (started) {
-            EXPECT_EQ(review.verdictLine(60, line).rfind("Analyse ", 0), 0u) << line;
+            // The graph first: what it lacks then is still lacking when the line is read.
+            graph::Strip strip;
+            const int last = review.turnCount();
+            review.fillGraph(last, strip);
+            ASSERT_EQ(strip.known.size(), std::size_t(last) + 1);
+            EXPECT_FALSE(strip.known[0]);
+            EXPECT_TRUE(strip.known[std::size_t(last)]);
+            EXPECT_EQ(review.verdictLine(1, line).rfind("Analyse ", 0), 0u) << line;
+            // The last move's verdict is in before the analysis counts it.
+            EXPECT_EQ(review.verdictLine(last, line).rfind("Meilleur", 0), 0u) << line;
         }
         review.close(); // must neither hang nor leave a worker behind
         EXPECT_FALSE(review.isOpen());
         EXPECT_EQ(Board::instance()->count(Black), 2);
+    }
+}
+
+TEST(ReviewSession, PlaysOnWithTheGamesSides)
+{
+    const records::Replay threeMoves = records::readTranscript("f5d6c5");
+    const records::Replay finished = records::readTranscript(published::DrawTranscript);
+    ASSERT_TRUE(threeMoves.ok) << threeMoves.error;
+    ASSERT_TRUE(finished.ok) << finished.error;
+    ASSERT_TRUE(finished.isOver());
+    const int end = int(finished.turns.size());
+    struct Row {
+        const char* what;
+        records::Replay game;
+        ReviewNames names;
+        int turn;
+        bool possible;
+        std::int32_t computerSide;
+        int level;
+    };
+    const std::vector<Row> rows = {
+        {"two players (another program's names)", threeMoves, {"me", "Ordinateur"}, 2, true, 0, 1},
+        {"the computer on White", threeMoves, {"Joueur 1", "Ordinateur niveau 4"}, 3, true, 2, 4},
+        {"the computer on Black", threeMoves, {"Ordinateur niveau 2", "Joueur 2"}, 0, true, 1, 2},
+        {"a level beyond ours is our strongest", threeMoves, {"Joueur 1", "Ordinateur niveau 9"}, 1, true, 2, 5},
+        {"at its end: nothing to play", finished, {"Joueur 1", "Joueur 2"}, end, false, 0, 0},
+        {"a game from another start", gameWithAPass(), {"Joueur 1", "Joueur 2"}, 1, false, 0, 0},
+    };
+    Board::instance()->reset();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ReviewSession review;
+        review.open(row.game, row.names, 1);
+        PlayOn playOn;
+        EXPECT_EQ(review.playOnFrom(row.turn, playOn), row.possible);
+        if (!row.possible)
+            continue;
+        EXPECT_EQ(playOn.computerSide, row.computerSide);
+        EXPECT_EQ(playOn.level, row.level);
+        EXPECT_EQ(playOn.prefix.size(), std::size_t(row.turn));
     }
 }
 

@@ -1,6 +1,7 @@
 // The review screen with the real game: R on the title opens the last kept game at its final
-// position, Home, Right and End step through it and the top line names each move; --review opens
-// the window straight on a game, and Escape then goes to the credits.
+// position, Home, Right and End step through it and the top line names each move, P plays on from
+// the position shown and the match is kept with the game's moves up to there; --review opens the
+// window straight on a game, and Escape then goes to the credits.
 #include "tests/e2e/GameSession.h"
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenProbe.h"
@@ -94,11 +95,32 @@ TEST(Review, TitleROpensTheKeptGameAndStepsThroughIt)
         player.tap(XK_End);
         ASSERT_TRUE(waitForReview(session, "review-end", afterMoves(6), "Coup 6 : Joueur 2 a jou\xE9 f6"));
 
-        // Escape goes back to the title, where Escape goes to the credits.
+        // Escape goes back to the title.
         player.tap(XK_Escape);
         ASSERT_TRUE(session.waitForScreen("title-again", [&](const Screenshot& shot) {
             return session.font().read(shot, 0.158, messageY, 7) == "Appuyer"; // the prompt, 38 bytes centred
         })) << "Escape did not go back to the title";
+
+        // R again, the third move's position, and P plays on from there: Joueur 2 to move.
+        player.tap(XK_r);
+        ASSERT_TRUE(waitForReview(session, "review-again", afterMoves(6), "Coup 6 : Joueur 2 a jou\xE9 f6"));
+        player.tap(XK_Home);
+        for (int tap = 0; tap < 3; ++tap)
+            player.tap(XK_Right);
+        ASSERT_TRUE(waitForReview(session, "review-third-again", afterMoves(3), "Coup 3 : Joueur 1 a jou\xE9 c5"));
+        player.tap(XK_p);
+        ASSERT_TRUE(session.waitForScreen("play-on", [&](const Screenshot& shot) {
+            return showsPlayScreen(session.font(), shot, afterMoves(3), startCursor, turnMessage(2));
+        })) << "P did not open the play screen on the position shown";
+        // One move played on: f4, the kept game's own fourth.
+        const SquarePos f4 = squareNamed("f4");
+        ASSERT_TRUE(moveCursor(session, startCursor, f4));
+        player.tap(XK_Return);
+        ASSERT_TRUE(session.waitForScreen("played-on", [&](const Screenshot& shot) {
+            return showsPlayScreen(session.font(), shot, afterMoves(4), f4, turnMessage(1));
+        })) << "the move played on did not land";
+
+        // Escape leaves the match (it is kept) for the credits.
         player.tap(XK_Escape);
         ASSERT_TRUE(session.waitForScreen("credits", [&](const Screenshot& shot) {
             return showsCredits(session.font(), shot);
@@ -109,6 +131,14 @@ TEST(Review, TitleROpensTheKeptGameAndStepsThroughIt)
         EXPECT_EQ(*status, 0);
         EXPECT_EQ(session.errorOutput(), "");
     }
+    // The match played on is kept after the reviewed game, with its three moves first.
+    std::ifstream kept(dataHome + "/reversi/games.ggf", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(kept, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[1].find("PB[Joueur 1]PW[Joueur 2]"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("*]B[f5]W[d6]B[c5]W[f4];)"), std::string::npos) << lines[1];
     removeTree(dataHome);
 }
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -121,6 +122,31 @@ TEST(GameAnalysis, TheFourFirstMovesCostNothing)
                 startValue = move.value;
             EXPECT_EQ(move.value, startValue);
         }
+    }
+}
+
+TEST(GameAnalysis, EachMoveIsHandedOverAsTheFinishedReviewHoldsIt)
+{
+    struct Row {
+        const char* transcript;
+        int level;
+    };
+    // The published game has a pass among its turns.
+    for (const Row& row : {Row{published::DrawTranscript, 1}, Row{"f5d6c5", 3}}) {
+        SCOPED_TRACE(row.transcript);
+        const records::Replay game = records::readTranscript(row.transcript);
+        ASSERT_TRUE(game.ok) << game.error;
+        analysis::GameReview handed; // as handed over: from the last move back
+        const analysis::GameReview review = analysis::reviewGame(
+            game, row.level, ExactEmpties,
+            [&](int done, int) { EXPECT_EQ(done, int(handed.moves.size())); }, // handed over, then counted
+            [&](const analysis::MoveReview& move) {
+                handed.moves.insert(handed.moves.begin(), move);
+                (move.black ? handed.black : handed.white).discsLost += move.cost;
+                if (move.exact)
+                    handed.firstExactMove = move.number;
+            });
+        expectSameReview(handed, review);
     }
 }
 

@@ -66,6 +66,12 @@ public:
     // A stand-in for the graph: rows from 700 down, turn column / 100.
     int reviewTurnAtPointer(int column, int row) const override { return row >= 700 ? column / 100 : -1; }
     void leaveReview() override { calls.push_back("leave review"); }
+    // As for a finished game: nothing to play at its end.
+    bool playOnFromReview(int turn) override
+    {
+        calls.push_back("play on " + std::to_string(turn));
+        return turn < reviewTurns;
+    }
     void resetTransitionClock() override { calls.push_back("reset clock"); }
     float transitionSeconds() const override { return flashSeconds; }
     void playEffect(const char* path) override { cues.playEffect(path); }

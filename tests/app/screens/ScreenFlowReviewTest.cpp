@@ -87,6 +87,9 @@ TEST(ScreenFlowReview, StepsThroughTheTurnsAndLeaves)
         {"F1 opens the help; the next key only closes it", 4, Title, {keyDown(SDLK_F1), keyDown(SDLK_HOME)}, 4, {},
          Review},
         {"M mutes", 4, Title, {typedKey(SDLK_SEMICOLON, 'm')}, 4, {"sound"}, Review},
+        {"P plays on from the position shown, after the flash", 4, Title, {keyDown(SDLK_HOME), typedKey(SDLK_p, 'P')},
+         0, {"show 0", "play on 0", "reset clock"}, StartFlash},
+        {"P at the end of a finished game does nothing", 4, Title, {typedKey(SDLK_p, 'p')}, 4, {"play on 4"}, Review},
         {"R, O and Return do nothing here", 4, Title,
          {typedKey(SDLK_r, 'r'), typedKey(SDLK_o, 'o'), keyDown(SDLK_RETURN)}, 4, {}, Review},
     };
