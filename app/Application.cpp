@@ -2,6 +2,7 @@
 
 #include "app/QuitSignals.h"
 #include "app/opponent/BoardPosition.h"
+#include "app/screens/DrillTexts.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/sound/MixerSound.h"
 #include "app/sound/SoundCues.h"
@@ -28,6 +29,8 @@ constexpr float LevelNoticeY = 0.9f;   // overlay units: the line under the titl
 constexpr float VerdictY = 0.91f;      // overlay units: the review's line under its top line
 constexpr float OpeningY = 0.87f;      // overlay units: the review's line under its verdict
 constexpr float MarksOpeningY = 0.91f; // overlay units: the play screen's line under its message
+constexpr float StatsCaptionY = 0.86f; // overlay units: the statistics' lines above the chart
+constexpr float StatsLegendY = 0.81f;
 
 // The title's help panel: the play screen's with the title's R among the title's keys.
 const std::vector<const char*>& titleHelpLines()
@@ -35,6 +38,8 @@ const std::vector<const char*>& titleHelpLines()
     static const std::vector<const char*> lines = [] {
         std::vector<const char*> all(text::HelpLines, text::HelpLines + text::HelpLineCount);
         all.insert(all.begin() + text::TitleReviewHelpAt, text::TitleReviewHelpLine);
+        all.insert(all.begin() + text::TitleReviewHelpAt + 1, text::TitleDrillsHelpLine);
+        all.insert(all.begin() + text::TitleReviewHelpAt + 2, text::TitleStatsHelpLine);
         return all;
     }();
     return lines;
@@ -67,7 +72,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const cli::GameOpti
     , m_soundDevice(std::move(sound))
     , m_sound(*m_soundDevice)
     , m_session(m_sound, m_frameClock)
-    , m_host(m_options, m_session, m_review, m_sound, m_frameClock)
+    , m_host(m_options, m_session, m_review, m_drills, m_sound, m_frameClock)
     , m_screens(m_host)
     , m_pacer(m_frameClock)
 {
@@ -89,6 +94,7 @@ Application::~Application()
 {
     m_sound.closeEffect();
     m_review.close(); // its analysis stops first
+    m_drills.close(); // so does the look over the games
     m_session.end(); // its searches stop; the match goes, unkept (run() kept it)
     Renderer::destroyInstance();
     Display::destroyInstance();
@@ -137,6 +143,12 @@ void Application::run()
         case Review:
             runReview();
             break;
+        case Drills:
+            runDrills();
+            break;
+        case Stats:
+            runStats();
+            break;
         default:
             break;
         }
@@ -153,6 +165,8 @@ void Application::runTitle()
         m_screens.onTitleEvent(event);
     if (m_screens.state() != Review)
         m_host.leaveReview(); // a review opened and left within this frame's keys
+    if (m_screens.state() != Drills && m_screens.state() != Stats)
+        m_host.leaveDrills(); // likewise the exercises or the statistics
     m_screens.advanceTitle();
 
     const TitleAnimation& title = m_screens.title();
@@ -280,6 +294,92 @@ void Application::runReview()
     renderer->present();
 }
 
+void Application::runDrills()
+{
+    SDL_EnableUNICODE(1); // the aids' letters are read as typed
+    m_drills.poll(); // first: the exercise is in place before the keys come
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onDrillsEvent(event);
+    m_screens.applyHeldTilt();
+
+    Renderer* renderer = Renderer::instance();
+    renderer->beginFrame();
+    renderer->beginCamera();
+    renderer->setMarks(drillMarks());
+    renderer->drawScene();
+    renderer->clearMarks();
+    renderer->endCamera();
+    renderer->beginOverlay();
+    if (m_drills.isOpen()) {
+        renderer->drawFittedMessage(m_drills.topLine(m_message).c_str());
+        if (!m_drills.verdictLine(m_verdict).empty())
+            renderer->drawCentredLine(m_verdict.c_str(), VerdictY);
+    }
+    drawAidsOverlay();
+    renderer->endOverlay();
+    renderer->present();
+}
+
+void Application::runStats()
+{
+    SDL_EnableUNICODE(1);
+    m_drills.poll();
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        m_screens.onStatsEvent(event);
+
+    Renderer* renderer = Renderer::instance();
+    renderer->beginFrame();
+    renderer->beginCamera();
+    renderer->endCamera();
+    renderer->beginOverlay();
+    if (m_drills.isOpen() && m_drills.step() == DrillSession::Step::Looking) {
+        renderer->drawFittedMessage(m_drills.topLine(m_message).c_str());
+    } else if (m_drills.isOpen()) {
+        const std::vector<drills::PhaseRow>& rows = m_drills.phaseRows();
+        if (rows.empty()) {
+            renderer->drawFittedMessage(text::StatsNone);
+        } else {
+            renderer->drawFittedMessage(statsMessage(m_drills.gamesAgainstComputer(), m_drills.exercisesSolved(),
+                                                     m_drills.exerciseCount(), m_message)
+                                            .c_str());
+            renderer->drawCentredLine(text::StatsCaption, StatsCaptionY);
+            renderer->drawCentredLine(text::StatsLegend, StatsLegendY);
+            for (int line = 0; line < chart::Lines; ++line) {
+                m_chart.values[line].clear();
+                m_chart.present[line].clear();
+                for (const drills::PhaseRow& row : rows) {
+                    m_chart.values[line].push_back(float(row.average(line)));
+                    m_chart.present[line].push_back(row.has(line));
+                }
+            }
+            renderer->drawProgressChart(m_chart);
+        }
+    }
+    renderer->endOverlay();
+    renderer->present();
+}
+
+SceneMarks Application::drillMarks() const
+{
+    SceneMarks marks;
+    if (!m_host.settings().marks)
+        return marks;
+    const engine::Bits legal = m_drills.legalMoves();
+    for (int square = 0; square < 64; ++square) {
+        int x = 0, y = 0;
+        coordsOf(square, x, y);
+        if (legal & engine::bitOf(square))
+            marks.legal |= SceneMarks::bitOf(x, y);
+        if (square == m_drills.answeredSquare()) {
+            marks.hasLast = true;
+            marks.last = CellPos{std::uint8_t(x), std::uint8_t(y)};
+        }
+    }
+    return marks;
+}
+
 void Application::drawMatchFrame(const char* message)
 {
     Renderer* renderer = Renderer::instance();
@@ -348,6 +448,8 @@ void Application::drawAidsOverlay()
         renderer->drawTextPanel(titleHelpLines().data(), titleHelpLines().size());
     else if (m_screens.state() == Review)
         renderer->drawTextPanel(text::ReviewHelpLines, text::ReviewHelpLineCount);
+    else if (m_screens.state() == Drills)
+        renderer->drawTextPanel(text::DrillsHelpLines, text::DrillsHelpLineCount);
     else
         renderer->drawTextPanel(text::HelpLines, text::HelpLineCount);
 }

@@ -21,6 +21,7 @@
 //   - No window: SDL's message on stderr, and the game ends with status 1.
 //   - A command line it cannot act on, or a position it cannot read: the reason and the usage
 //     line on stderr, status 2, before any window or sound exists.
+#include "app/DrillSession.h"
 #include "app/FramePacer.h"
 #include "app/GameScreenHost.h"
 #include "app/MatchSession.h"
@@ -30,6 +31,7 @@
 #include "app/screens/ScreenFlow.h"
 #include "app/sound/SoundCues.h"
 #include "app/sound/SoundDevice.h"
+#include "render/ProgressChart.h"
 #include "render/SceneMarks.h"
 
 #include <memory>
@@ -71,6 +73,8 @@ public:
     void runGameOver();
     void runCredits();
     void runReview();
+    void runDrills();
+    void runStats();
 
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -80,6 +84,8 @@ private:
     void drawMatchFrame(const char* message);
     // The legal and last-move marks for the board as it stands, or none when they are hidden.
     SceneMarks currentMarks() const;
+    // The same for the exercise shown.
+    SceneMarks drillMarks() const;
     // The opening the match went through, with the marks on only; empty otherwise.
     const std::string& matchOpeningLine();
     // The help panel and the level notice over whatever the screen drew.
@@ -97,6 +103,7 @@ private:
     SdlFrameClock m_frameClock;
     MatchSession m_session;
     ReviewSession m_review; // the game under review, when one is open
+    DrillSession m_drills;  // the exercises or the statistics, when open
     std::optional<records::Replay> m_reviewAtStart;
     ReviewNames m_reviewNames; // of m_reviewAtStart
     GameScreenHost m_host; // what the screens ask, over the session, the sound and the clock
@@ -108,5 +115,6 @@ private:
     std::string m_opening; // the play screen's opening line (marks on), reused every frame
     std::vector<int> m_openingMoves; // the match's moves as the engine's squares, reused every frame
     graph::Strip m_graph;  // the review's graph of the game, reused every frame
+    chart::Series m_chart; // the statistics' chart, reused every frame
     bool m_hasWindow = false;
 };
