@@ -54,9 +54,16 @@ const std::string& drillLookingMessage(int done, int total, std::string& out)
 
 const std::string& statsMessage(int games, int solved, int exercises, std::string& out)
 {
+    const char* plural[] = {"", "s"};
     return out.assign(std::to_string(games))
-        .append(text::StatsGames)
+        .append(text::StatsGame)
+        .append(plural[games > 1])
+        .append(", ")
         .append(std::to_string(solved))
+        .append(text::StatsExercise)
+        .append(plural[solved > 1])
         .append(text::StatsSolved)
+        .append(plural[solved > 1])
+        .append(text::StatsOf)
         .append(std::to_string(exercises));
 }

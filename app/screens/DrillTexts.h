@@ -44,10 +44,12 @@ constexpr const char* DrillDays = " jours";
 constexpr const char* DrillLooking = "Analyse des parties ";
 
 // The statistics screen.
-constexpr const char* StatsGames = " parties contre l'ordinateur, ";
-constexpr const char* StatsSolved = " exercices r\xE9ussis sur ";
+constexpr const char* StatsGame = " partie";
+constexpr const char* StatsExercise = " exercice";
+constexpr const char* StatsSolved = " r\xE9ussi";
+constexpr const char* StatsOf = " sur ";
 constexpr const char* StatsNone = "Aucune partie contre l'ordinateur";
-constexpr const char* StatsCaption = "Disques perdus par coup, des plus anciennes aux derni\xE8res";
+constexpr const char* StatsCaption = "Contre l'ordinateur, disques perdus par coup";
 constexpr const char* StatsLegend = "Ouverture (bleu), milieu (vert), fin (rouge)";
 } // namespace text
 
@@ -62,5 +64,6 @@ const std::string& drillVerdict(bool right, int best, int played, int lost, std:
 const std::string& drillNextMessage(bool any, long long days, std::string& out);
 // "Analyse des parties 2/5" while the games are looked over.
 const std::string& drillLookingMessage(int done, int total, std::string& out);
-// "9 parties contre l'ordinateur, 3 exercices réussis sur 12".
+// "9 parties, 3 exercices réussis sur 12": the games against the computer, the exercises out of
+// the first box.
 const std::string& statsMessage(int games, int solved, int exercises, std::string& out);

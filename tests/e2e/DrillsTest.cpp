@@ -1,6 +1,7 @@
 // The exercises with the real game: E on the title sets the position of the kept game's mistake on
 // the board, a click on its best square plays it there and the verdict says it was right; the
-// schedule file exists afterwards, and the next run has nothing due until tomorrow.
+// schedule file exists afterwards, and the next run has nothing due until tomorrow; S then counts
+// the game and the exercise solved.
 #include "tests/e2e/GameSession.h"
 #include "tests/e2e/PlaySteps.h"
 #include "tests/e2e/ScreenGeometry.h"
@@ -126,6 +127,16 @@ TEST(Drills, TitleESetsTheMistakeAClickOnTheBestSquarePlaysItAndItIsNotDueAgainT
         })) << "the exercise answered right was due again the same day";
         session.player().tap(XK_Return);
         ASSERT_TRUE(toTitle(session, "drill-title-again"));
+        // S: the one game against the computer and the exercise solved, over the chart.
+        session.player().tap(XK_s);
+        const std::string counts = "1 partie, 1 exercice r";
+        const auto stats = session.waitForScreen("stats", [&](const Screenshot& shot) {
+            return session.font().read(shot, centredMessageX(counts.size() + 11), messageY, counts.size()) == counts;
+        });
+        ASSERT_TRUE(stats) << "S did not count the game and the exercise solved";
+        session.keep(*stats, "stats");
+        session.player().tap(XK_Return);
+        ASSERT_TRUE(toTitle(session, "stats-title"));
         quitFromTitle(session);
         EXPECT_EQ(session.errorOutput(), "");
     }
