@@ -29,6 +29,8 @@ namespace {
 constexpr float LineColours[chart::Lines][3] = {{0.3f, 0.5f, 1.0f}, {0.3f, 0.9f, 0.3f}, {1.0f, 0.3f, 0.3f}};
 // The widest a fitted line may be, in overlay units (a margin each side).
 constexpr float FittedWidth = 0.98f;
+// The grid's labels start this far left of the chart, in overlay units.
+constexpr float LabelOffset = 0.05f;
 
 } // namespace
 
@@ -96,4 +98,9 @@ void Renderer::drawProgressChart(const chart::Series& series)
         glEnd();
     }
     glPopAttrib();
+    // The discs at each grid line, left of the chart.
+    beginText();
+    for (int value = 0; value <= int(chart::Range); value += 2)
+        print(chart::Left - LabelOffset, chart::pointY(float(value)) - overlay::GlyphSize / 2, "%d", value);
+    endText();
 }

@@ -127,7 +127,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
     if (options.action == GameOptions::Action::Review && options.computerSide != 0)
         return failure("--review opens a game to look over: --computer does not go with it");
     if (analysis && playOptions && options.action != GameOptions::Action::Review)
-        return failure("--solve, --move, --games, --analyze and --stats open no window: --computer and --windowed do not go with them");
+        return failure("--solve, --move, --games, --analyze, --stats and --drills open no window: --computer and --windowed do not go with them");
     if (lineAsked && options.action != GameOptions::Action::Solve)
         return failure("--pv prints the line of best play after --solve: it goes with --solve only");
     if (options.action == GameOptions::Action::Solve && levelGiven)

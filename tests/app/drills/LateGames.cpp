@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <utility>
 
 namespace lategames {
 namespace {
@@ -30,11 +32,16 @@ int solved(const engine::Position& position, bool blackToMove)
 
 int solvedValue(const std::string& text, int square)
 {
+    // Each --solve takes a table of its own: the rows of a test share the positions they meet.
+    static std::map<std::pair<std::string, int>, int> known;
+    const auto found = known.find({text, square});
+    if (found != known.end())
+        return found->second;
     engine::ParsedPosition parsed;
     EXPECT_TRUE(engine::parsePosition(text, parsed, nullptr)) << text;
     engine::Position child = parsed.position;
     engine::play(child, square);
-    return -solved(child, !parsed.blackToMove);
+    return known[{text, square}] = -solved(child, !parsed.blackToMove);
 }
 
 MadeGame lateGame(const char* black, const char* white, Plays blackPlays, Plays whitePlays, int empties)
