@@ -1,6 +1,7 @@
 // The exercises on the Board: the kept game's mistake set up once the games are looked over, an
 // illegal square ignored, the answer played and judged, the schedule written after it, the line
-// that says when the next one is due, and the board put back.
+// that says when the next one is due, and the board put back; hostile verdict and schedule files
+// cost one line and nothing else.
 #include "app/DrillSession.h"
 #include "app/opponent/BoardPosition.h"
 #include "app/screens/DrillTexts.h"
@@ -10,10 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -120,6 +124,48 @@ TEST_F(DrillSessionTest, AsksTheMistakeJudgesTheAnswerAndKeepsIt)
         EXPECT_EQ(drills.gamesAgainstComputer(), 1);
         drills.close();
         EXPECT_EQ(boardText(), title) << "the board is put back";
+    }
+}
+
+TEST_F(DrillSessionTest, HostileFilesCostOneLineAndTheExerciseIsAskedAllTheSame)
+{
+    struct Row {
+        const char* what;
+        const char* file; // in the reversi folder
+        bool folder;      // a folder in its place, else binary bytes
+    };
+    const Row rows[] = {
+        {"binary verdicts", "verdicts.cache", false},
+        {"a folder for the verdicts", "verdicts.cache", true},
+        {"binary schedule", "drills.schedule", false},
+        {"a folder for the schedule", "drills.schedule", true},
+    };
+    const std::string games = m_folder.path("reversi/games.ggf");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string path = m_folder.path(std::string("reversi/") + row.file);
+        std::filesystem::remove_all(m_folder.path("reversi/verdicts.cache"));
+        std::filesystem::remove_all(m_folder.path("reversi/drills.schedule"));
+        if (row.folder)
+            std::filesystem::create_directory(path);
+        else
+            std::ofstream(path, std::ios::binary) << std::string("\0\xff\x89PNG\r\n", 7);
+        std::ostringstream said;
+        std::streambuf* const before = std::cerr.rdbuf(said.rdbuf());
+        DrillSession drills;
+        drills.open(Day);
+        waitWhileLooking(drills);
+        const DrillSession::Step step = drills.step();
+        drills.close();
+        std::cerr.rdbuf(before);
+        const std::string lines = said.str();
+        EXPECT_EQ(step, DrillSession::Step::Asking);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
+        EXPECT_NE(lines.find(path), std::string::npos) << lines;
+        std::ifstream kept(games, std::ios::binary);
+        std::string line;
+        std::getline(kept, line);
+        EXPECT_EQ(line, KeptGame) << "the kept game is untouched";
     }
 }
 
