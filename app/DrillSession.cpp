@@ -96,7 +96,8 @@ void DrillSession::takeCollected()
     m_schedulePath = drills::schedulePath();
     std::string error;
     m_schedule = drills::Schedule::read(m_schedulePath, error);
-    if (!error.empty())
+    m_scheduleSaid = !error.empty();
+    if (m_scheduleSaid)
         std::cerr << errorLine(error);
     m_rows = drills::phaseRows(m_games, m_collected->verdicts);
     m_gamesAgainstComputer = 0;
@@ -111,7 +112,6 @@ void DrillSession::takeCollected()
             m_due.push_back(exercise);
     }
     m_collected.reset();
-    m_index = 0;
     if (m_stats) {
         m_step = Step::Finished;
         return;
@@ -151,8 +151,9 @@ bool DrillSession::answer(int square)
     m_schedule.answer(exercise.position, judged.right, m_day);
     std::string error;
     if (!m_scheduleSaveFailed && !m_schedule.write(m_schedulePath, error)) {
-        std::cerr << errorLine(error); // the answers hold for this run
-        m_scheduleSaveFailed = true;
+        if (!m_scheduleSaid)
+            std::cerr << errorLine(error); // the answers hold for this run
+        m_scheduleSaveFailed = m_scheduleSaid = true;
     }
     m_step = Step::Answered;
     return true;

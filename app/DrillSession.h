@@ -89,7 +89,8 @@ private:
     drills::Judgement m_judgement;
     drills::Schedule m_schedule;
     std::string m_schedulePath;
-    bool m_scheduleSaveFailed = false; // said once on stderr
+    bool m_scheduleSaveFailed = false; // later answers are not written again this run
+    bool m_scheduleSaid = false;       // a line about the schedule is on stderr: one is enough
     std::optional<long long> m_nextDue; // the earliest due day after today's, when there is one
     std::vector<drills::PhaseRow> m_rows;
     int m_gamesAgainstComputer = 0;

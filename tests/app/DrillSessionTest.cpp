@@ -156,10 +156,12 @@ TEST_F(DrillSessionTest, HostileFilesCostOneLineAndTheExerciseIsAskedAllTheSame)
         drills.open(Day);
         waitWhileLooking(drills);
         const DrillSession::Step step = drills.step();
+        const bool answered = drills.answer(engine::squareFromName("h8")); // the schedule written again
         drills.close();
         std::cerr.rdbuf(before);
         const std::string lines = said.str();
         EXPECT_EQ(step, DrillSession::Step::Asking);
+        EXPECT_TRUE(answered);
         EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
         EXPECT_NE(lines.find(path), std::string::npos) << lines;
         std::ifstream kept(games, std::ios::binary);
