@@ -1,12 +1,15 @@
 // The exercises on the Board: the kept game's mistake set up once the games are looked over, an
 // illegal square ignored, the answer played and judged, the schedule written after it, the line
 // that says when the next one is due, and the board put back; hostile verdict and schedule files
-// cost one line and nothing else.
+// cost one line and nothing else; a close while the games are looked over stops the look.
 #include "app/DrillSession.h"
 #include "app/opponent/BoardPosition.h"
+#include "app/records/Ggf.h"
+#include "app/records/Transcript.h"
 #include "app/screens/DrillTexts.h"
 #include "engine/PositionText.h"
 #include "rules/Board.h"
+#include "tests/app/records/PublishedGames.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +127,36 @@ TEST_F(DrillSessionTest, AsksTheMistakeJudgesTheAnswerAndKeepsIt)
         EXPECT_EQ(drills.gamesAgainstComputer(), 1);
         drills.close();
         EXPECT_EQ(boardText(), title) << "the board is put back";
+    }
+}
+
+TEST_F(DrillSessionTest, ClosingWhileTheGamesAreLookedOverStopsIt)
+{
+    // A whole published game of Joueur 1's: looking it over takes seconds, a close one move's search.
+    std::ofstream(m_folder.path("reversi/games.ggf"), std::ios::binary)
+        << records::ggfLine([] {
+               records::GameRecord game;
+               game.black = "Joueur 1";
+               game.white = "Ordinateur niveau 3";
+               game.turns = records::readTranscript(published::KomiTranscript).turns;
+               return game;
+           }())
+        << "\n";
+    Board::instance()->reset();
+    const std::string title = boardText();
+    for (const bool started : {false, true}) {
+        SCOPED_TRACE(started ? "closed once the first move is judged" : "closed at once");
+        DrillSession drills;
+        drills.open(Day);
+        std::string line;
+        EXPECT_EQ(drills.topLine(line), "Analyse des parties 0/0");
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (started && drills.topLine(line) != "Analyse des parties 0/1" && std::chrono::steady_clock::now() < limit)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        drills.close(); // must neither hang nor leave a worker behind
+        EXPECT_FALSE(drills.isOpen());
+        EXPECT_EQ(boardText(), title);
+        EXPECT_FALSE(std::filesystem::exists(m_folder.path("reversi/verdicts.cache"))) << "nothing half judged is kept";
     }
 }
 
