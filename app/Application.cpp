@@ -2,6 +2,7 @@
 
 #include "app/QuitSignals.h"
 #include "app/opponent/BoardPosition.h"
+#include "app/screens/DrillTexts.h"
 #include "app/screens/ScreenTexts.h"
 #include "app/sound/MixerSound.h"
 #include "app/sound/SoundCues.h"
@@ -35,6 +36,8 @@ const std::vector<const char*>& titleHelpLines()
     static const std::vector<const char*> lines = [] {
         std::vector<const char*> all(text::HelpLines, text::HelpLines + text::HelpLineCount);
         all.insert(all.begin() + text::TitleReviewHelpAt, text::TitleReviewHelpLine);
+        all.insert(all.begin() + text::TitleReviewHelpAt + 1, text::TitleDrillsHelpLine);
+        all.insert(all.begin() + text::TitleReviewHelpAt + 2, text::TitleStatsHelpLine);
         return all;
     }();
     return lines;
@@ -67,7 +70,7 @@ Application::Application(std::unique_ptr<SoundDevice> sound, const cli::GameOpti
     , m_soundDevice(std::move(sound))
     , m_sound(*m_soundDevice)
     , m_session(m_sound, m_frameClock)
-    , m_host(m_options, m_session, m_review, m_sound, m_frameClock)
+    , m_host(m_options, m_session, m_review, m_drills, m_sound, m_frameClock)
     , m_screens(m_host)
     , m_pacer(m_frameClock)
 {
@@ -90,6 +93,7 @@ Application::~Application()
     m_values.stop();
     m_sound.closeEffect();
     m_review.close(); // its analysis stops first
+    m_drills.close(); // so does the look over the games
     m_session.end(); // its searches stop; the match goes, unkept (run() kept it)
     Renderer::destroyInstance();
     Display::destroyInstance();
@@ -140,6 +144,12 @@ void Application::run()
         case Review:
             runReview();
             break;
+        case Drills:
+            runDrills();
+            break;
+        case Stats:
+            runStats();
+            break;
         default:
             break;
         }
@@ -156,6 +166,8 @@ void Application::runTitle()
         m_screens.onTitleEvent(event);
     if (m_screens.state() != Review)
         m_host.leaveReview(); // a review opened and left within this frame's keys
+    if (m_screens.state() != Drills && m_screens.state() != Stats)
+        m_host.leaveDrills(); // likewise the exercises or the statistics
     m_screens.advanceTitle();
 
     const TitleAnimation& title = m_screens.title();
@@ -384,6 +396,8 @@ void Application::drawAidsOverlay()
         renderer->drawTextPanel(titleHelpLines().data(), titleHelpLines().size());
     else if (m_screens.state() == Review)
         renderer->drawTextPanel(text::ReviewHelpLines, text::ReviewHelpLineCount);
+    else if (m_screens.state() == Drills)
+        renderer->drawTextPanel(text::DrillsHelpLines, text::DrillsHelpLineCount);
     else
         renderer->drawTextPanel(text::HelpLines, text::HelpLineCount);
 }

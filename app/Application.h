@@ -21,6 +21,7 @@
 //   - No window: SDL's message on stderr, and the game ends with status 1.
 //   - A command line it cannot act on, or a position it cannot read: the reason and the usage
 //     line on stderr, status 2, before any window or sound exists.
+#include "app/DrillSession.h"
 #include "app/FramePacer.h"
 #include "app/GameScreenHost.h"
 #include "app/MatchSession.h"
@@ -31,6 +32,7 @@
 #include "app/screens/ScreenFlow.h"
 #include "app/sound/SoundCues.h"
 #include "app/sound/SoundDevice.h"
+#include "render/ProgressChart.h"
 #include "render/SceneMarks.h"
 #include "render/SceneValues.h"
 
@@ -73,6 +75,8 @@ public:
     void runGameOver();
     void runCredits();
     void runReview();
+    void runDrills();
+    void runStats();
 
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -87,6 +91,8 @@ private:
     SceneValues shownValues(const engine::Position* position);
     // The play screen's position while the keyboard player is to move: the values' position there.
     std::optional<engine::Position> playerPosition() const;
+    // The same for the exercise shown.
+    SceneMarks drillMarks() const;
     // The opening the match went through, with the marks on only; empty otherwise.
     const std::string& matchOpeningLine();
     // The help panel and the level notice over whatever the screen drew.
@@ -104,6 +110,7 @@ private:
     SdlFrameClock m_frameClock;
     MatchSession m_session;
     ReviewSession m_review; // the game under review, when one is open
+    DrillSession m_drills;  // the exercises or the statistics, when open
     std::optional<records::Replay> m_reviewAtStart;
     ReviewNames m_reviewNames; // of m_reviewAtStart
     SquareValues m_values; // the values on the legal squares, searched only while shown
@@ -116,5 +123,6 @@ private:
     std::string m_opening; // the play screen's opening line (marks on), reused every frame
     std::vector<int> m_openingMoves; // the match's moves as the engine's squares, reused every frame
     graph::Strip m_graph;  // the review's graph of the game, reused every frame
+    chart::Series m_chart; // the statistics' chart, reused every frame
     bool m_hasWindow = false;
 };

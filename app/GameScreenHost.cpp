@@ -1,6 +1,7 @@
 #include "app/GameScreenHost.h"
 
 #include "app/files/ErrorLine.h"
+#include "app/opponent/BoardPosition.h"
 #include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
@@ -18,8 +19,8 @@ constexpr std::int32_t DefaultComputerSide = 2;
 } // namespace
 
 GameScreenHost::GameScreenHost(const cli::GameOptions& options, MatchSession& session, ReviewSession& review,
-                               SoundCues& sound, const FrameClock& clock)
-    : m_options(options), m_session(session), m_review(review), m_sound(sound), m_clock(clock)
+                               DrillSession& drills, SoundCues& sound, const FrameClock& clock)
+    : m_options(options), m_session(session), m_review(review), m_drills(drills), m_sound(sound), m_clock(clock)
 {
 }
 
@@ -194,6 +195,53 @@ bool GameScreenHost::playOnFromReview(int turn)
     m_session.startFrom(text::PlayerOneName, text::PlayerTwoName, playOn.computerSide, playOn.level,
                         m_settings.records, playOn.prefix);
     return true;
+}
+
+bool GameScreenHost::openDrills()
+{
+    m_drills.open(drills::today());
+    return true;
+}
+
+ScreenHost::DrillStep GameScreenHost::drillStep() const
+{
+    switch (m_drills.step()) {
+    case DrillSession::Step::Looking:
+        return DrillStep::Looking;
+    case DrillSession::Step::Asking:
+        return DrillStep::Asking;
+    case DrillSession::Step::Answered:
+        return DrillStep::Answered;
+    default:
+        return DrillStep::Finished;
+    }
+}
+
+void GameScreenHost::answerDrill()
+{
+    const CellPos cell = Renderer::instance()->cursorCell();
+    m_drills.answer(squareOf(cell.x, cell.y));
+}
+
+void GameScreenHost::nextDrill()
+{
+    m_drills.next();
+}
+
+void GameScreenHost::leaveDrills()
+{
+    m_drills.close();
+}
+
+bool GameScreenHost::openStats()
+{
+    m_drills.open(drills::today(), true);
+    return true;
+}
+
+void GameScreenHost::leaveStats()
+{
+    m_drills.close();
 }
 
 void GameScreenHost::resetTransitionClock()

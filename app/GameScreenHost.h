@@ -6,6 +6,7 @@
 // again after each change the player makes (marks, values, sound, level); once a write has failed it
 // stops trying for the run, and the choices hold until the game ends. It calls nothing of the
 // screens nor of the Application, which owns it: the screens call in, never the other way round.
+#include "app/DrillSession.h"
 #include "app/FramePacer.h"
 #include "app/MatchSession.h"
 #include "app/ReviewSession.h"
@@ -20,8 +21,8 @@
 
 class GameScreenHost : public ScreenHost {
 public:
-    GameScreenHost(const cli::GameOptions& options, MatchSession& session, ReviewSession& review, SoundCues& sound,
-                   const FrameClock& clock);
+    GameScreenHost(const cli::GameOptions& options, MatchSession& session, ReviewSession& review, DrillSession& drills,
+                   SoundCues& sound, const FrameClock& clock);
 
     // Reads the settings file and applies the sound setting (before the music starts).
     void loadSettings();
@@ -60,6 +61,14 @@ public:
     // Reviews `game` (a replay that is ok) between `names` with the analysis at the matches' level.
     void openReview(const records::Replay& game, const ReviewNames& names);
 
+    bool openDrills() override;
+    DrillStep drillStep() const override;
+    void answerDrill() override;
+    void nextDrill() override;
+    void leaveDrills() override;
+    bool openStats() override;
+    void leaveStats() override;
+
     void resetTransitionClock() override;
     float transitionSeconds() const override;
 
@@ -76,6 +85,7 @@ private:
     const cli::GameOptions& m_options;
     MatchSession& m_session;
     ReviewSession& m_review;
+    DrillSession& m_drills;
     SoundCues& m_sound;
     const FrameClock& m_clock;
     std::uint32_t m_transitionStart = 0; // milliseconds on m_clock

@@ -8,6 +8,8 @@
 #include "app/DataFolder.h"
 #include "app/files/ErrorLine.h"
 #include "app/cli/GameCommands.h"
+#include "app/drills/DrillsCommand.h"
+#include "app/drills/Schedule.h"
 #include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
 
@@ -75,7 +77,16 @@ int main(int argc, char** argv)
     case cli::GameOptions::Action::Games:
         return answer(cli::listGames(records::recordsPath()));
     case cli::GameOptions::Action::Stats:
-        return answer(cli::tallyGames(records::recordsPath()));
+    case cli::GameOptions::Action::Drills: {
+        const bool watched = isatty(STDERR_FILENO);
+        const cli::ProgressLine progress = watched ? cli::ProgressLine(showProgress) : cli::ProgressLine();
+        const cli::AnalysisOutcome outcome = options.action == cli::GameOptions::Action::Stats
+                                                 ? drills::statsWithPhases(drills::drillFiles(), progress)
+                                                 : drills::listDrills(drills::drillFiles(), drills::today(), progress);
+        if (watched)
+            std::fputs("\r\033[K", stderr);
+        return answer(outcome);
+    }
     case cli::GameOptions::Action::Analyze: {
         const bool watched = isatty(STDERR_FILENO);
         const cli::AnalysisOutcome outcome =

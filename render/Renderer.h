@@ -15,6 +15,7 @@
 #include "render/CreditsBackground.h"
 #include "render/Directions.h"
 #include "render/GameGraph.h"
+#include "render/ProgressChart.h"
 #include "render/SceneMarks.h"
 #include "render/SceneValues.h"
 #include "render/TextureFont.h"
@@ -106,6 +107,11 @@ public:
     // The graph's position under the pointer at window pixel (column, row), rows from the top,
     // or -1 off the strip.
     int graphPositionAtPointer(int column, int row, int positions) const;
+    // One line centred near the top edge like drawCentredMessage, narrowed to fit the window
+    // when it is wider.
+    void drawFittedMessage(const char* text);
+    // The statistics screen's chart (see render/ProgressChart.h).
+    void drawProgressChart(const chart::Series& series);
     // The credits picture over the whole overlay, read on the first call; black without it.
     void drawCreditsBackground();
 

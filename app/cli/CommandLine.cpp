@@ -104,13 +104,14 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
             analysis = true;
             options.action = name == "--solve" ? GameOptions::Action::Solve : GameOptions::Action::Move;
             options.position = value;
-        } else if (name == "--games" || name == "--stats" || name == "--analyze") {
+        } else if (name == "--games" || name == "--stats" || name == "--analyze" || name == "--drills") {
             if (analysis)
-                return failure("--solve, --move, --games, --analyze and --stats go alone, once");
+                return failure("--solve, --move, --games, --analyze, --stats and --drills go alone, once");
             analysis = true;
-            options.action = name == "--games"   ? GameOptions::Action::Games
-                             : name == "--stats" ? GameOptions::Action::Stats
-                                                 : GameOptions::Action::Analyze;
+            options.action = name == "--games"    ? GameOptions::Action::Games
+                             : name == "--stats"  ? GameOptions::Action::Stats
+                             : name == "--drills" ? GameOptions::Action::Drills
+                                                  : GameOptions::Action::Analyze;
             options.game = value;
         } else if (name == "--review") {
             if (analysis)
@@ -126,12 +127,14 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
     if (options.action == GameOptions::Action::Review && options.computerSide != 0)
         return failure("--review opens a game to look over: --computer does not go with it");
     if (analysis && playOptions && options.action != GameOptions::Action::Review)
-        return failure("--solve, --move, --games, --analyze and --stats open no window: --computer and --windowed do not go with them");
+        return failure("--solve, --move, --games, --analyze, --stats and --drills open no window: --computer and --windowed do not go with them");
     if (lineAsked && options.action != GameOptions::Action::Solve)
         return failure("--pv prints the line of best play after --solve: it goes with --solve only");
     if (options.action == GameOptions::Action::Solve && levelGiven)
         return failure("--solve is exact: it takes no --level");
-    if ((options.action == GameOptions::Action::Games || options.action == GameOptions::Action::Stats) && levelGiven)
+    if ((options.action == GameOptions::Action::Games || options.action == GameOptions::Action::Stats ||
+         options.action == GameOptions::Action::Drills) &&
+        levelGiven)
         return failure("--level goes with --computer, --move or --analyze");
     if (levelGiven && options.action == GameOptions::Action::Play && options.computerSide == 0)
         return failure("--level sets the computer's strength: it goes with --computer, --move, --analyze or --review");
@@ -143,7 +146,7 @@ std::string usageLine()
 {
     return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION [--pv] | "
            "--move POSITION [--level " + levelRange() + "] | --games | --analyze GAME [--level " + levelRange() +
-           "] | --review GAME [--windowed] [--level " + levelRange() + "] | --stats | --help | --version";
+           "] | --review GAME [--windowed] [--level " + levelRange() + "] | --stats | --drills | --help | --version";
 }
 
 std::string versionLine()
@@ -179,7 +182,14 @@ std::string helpText()
         "                      last 20 empty squares, the --level search before (default " +
         std::to_string(DefaultLevel) + "); then the\n"
         "                      moves, mistakes and discs lost of each side\n"
-        "  --stats             the kept games counted by opponent: played, won, drawn, lost, unfinished\n"
+        "  --stats             the kept games counted by opponent: played, won, drawn, lost, unfinished;\n"
+        "                      then the discs you lost per move against the computer in the opening\n"
+        "                      (moves 1-20), the middle (21-40) and the end (41-60), for each tenth\n"
+        "                      of those games, oldest first (judged as --drills judges)\n"
+        "  --drills            the exercises made of your mistakes: every move of a player (not the\n"
+        "                      computer) that cost 4 discs or more at the level 4 analysis, one line\n"
+        "                      each: number, position (as --solve takes it), the move played, the\n"
+        "                      best move(s), the discs it cost and when it is due (\"now\" or a date)\n"
         "  --review GAME       open the window on GAME at its final position and step through it\n"
         "                      (Left, Right, Home, End) with the engine's verdict on each move,\n"
         "                      looked over in the background at --level (default the settings')\n"
@@ -198,6 +208,10 @@ std::string helpText()
         "  $XDG_DATA_HOME/reversi/games.ggf (default ~/.local/share/reversi/games.ggf): every match\n"
         "  played, one per line in the Generic Game Format (GGF), appended when the match ends or is\n"
         "  left; a match left before its end has no result.\n"
+        "  $XDG_DATA_HOME/reversi/verdicts.cache: the verdicts on the kept games' moves, so that no\n"
+        "  game is looked over twice; it may be deleted at any time.\n"
+        "  $XDG_DATA_HOME/reversi/drills.schedule: when each exercise is due again (five boxes: a\n"
+        "  right answer brings it back after 1, 3, 7, 15, then 30 days, a wrong one the next time).\n"
         "\n"
         "Exit status: 0 done, 1 no window could be opened, 2 bad option, position, game or games file.\n";
 }

@@ -19,6 +19,7 @@ struct GameOptions {
         Analyze, // look over `game` move by move at `level`
         Stats,   // the tally of the kept games by opponent
         Review,  // open the window on the review of `game`
+        Drills,  // the exercises made of the kept games' mistakes
     };
 
     Action action = Action::Play;

@@ -106,6 +106,10 @@ void ScreenFlow::onTitleEvent(const SDL_Event& event)
         startComputerMatch();
     else if (typedCharacter(event) == 'r' && m_host.openLastGame())
         startReview(Title);
+    else if (typedCharacter(event) == 'e' && m_host.openDrills())
+        m_state = Drills;
+    else if (typedCharacter(event) == 's' && m_host.openStats())
+        m_state = Stats;
     else if (const int level = levelKeyOf(event))
         m_host.chooseLevel(level);
 }
@@ -209,7 +213,7 @@ void ScreenFlow::onWheel(int notch)
         m_host.stepTilt(notch > 0 ? TiltIncrease : TiltDecrease);
 }
 
-void ScreenFlow::onPlayingMouse(const SDL_Event& event)
+void ScreenFlow::onPlayingMouse(const SDL_Event& event, void (ScreenHost::*submit)())
 {
     if (const int notch = wheelNotch(event)) {
         onWheel(notch);
@@ -230,7 +234,7 @@ void ScreenFlow::onPlayingMouse(const SDL_Event& event)
             m_host.playEffect(cue::Cursor); // as an arrow key would
     }
     if (!motion) {
-        m_host.submitCursorSquare();
+        (m_host.*submit)();
         m_host.playEffect(cue::Drop); // exactly as Return on that square
     }
 }
@@ -341,6 +345,76 @@ void ScreenFlow::onReviewEvent(const SDL_Event& event)
         break;
     default:
         break;
+    }
+}
+
+void ScreenFlow::onDrillsEvent(const SDL_Event& event)
+{
+    if (m_state != Drills)
+        return; // left earlier this frame
+    if (event.type == SDL_QUIT) {
+        m_host.leaveDrills();
+        m_state = Credits;
+        return;
+    }
+    if (closeHelp(event))
+        return;
+    if (isKeyDown(event, SDLK_ESCAPE)) {
+        m_host.leaveDrills();
+        m_state = Title;
+        return;
+    }
+    if (onAidKey(event) || onTiltEvent(event))
+        return;
+    if (const int notch = wheelNotch(event)) {
+        onWheel(notch);
+        return;
+    }
+    const ScreenHost::DrillStep step = m_host.drillStep();
+    if (step == ScreenHost::DrillStep::Answered || step == ScreenHost::DrillStep::Finished) {
+        if (event.type != SDL_KEYDOWN && !isClick(event))
+            return;
+        if (step == ScreenHost::DrillStep::Answered) {
+            m_host.nextDrill();
+        } else {
+            m_host.leaveDrills();
+            m_state = Title;
+        }
+        return;
+    }
+    if (step != ScreenHost::DrillStep::Asking)
+        return;
+    if (typedCharacter(event) == 'c') {
+        m_host.toggleMarks();
+        return;
+    }
+    if (event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN) {
+        onPlayingMouse(event, &ScreenHost::answerDrill);
+        return;
+    }
+    if (const std::int32_t direction = cursorDirectionOf(event)) {
+        m_host.moveCursor(direction);
+        m_host.playEffect(cue::Cursor);
+        return;
+    }
+    if (isStartKeyDown(event)) {
+        m_host.answerDrill();
+        m_host.playEffect(cue::Drop);
+    }
+}
+
+void ScreenFlow::onStatsEvent(const SDL_Event& event)
+{
+    if (m_state != Stats)
+        return;
+    if (event.type == SDL_QUIT) {
+        m_host.leaveStats();
+        m_state = Credits;
+        return;
+    }
+    if (event.type == SDL_KEYDOWN || isClick(event)) {
+        m_host.leaveStats();
+        m_state = Title;
     }
 }
 

@@ -24,7 +24,7 @@ public:
 
     // Title: Escape or quit goes to the credits; Space, Return, keypad Enter or a left click
     // starts a match; O starts one against the computer; 1 to 5 choose its level; R reviews the
-    // last kept game.
+    // last kept game; E starts the exercises, S shows the statistics.
     void onTitleEvent(const SDL_Event& event);
     void advanceTitle();
     const TitleAnimation& title() const { return m_title; }
@@ -57,6 +57,14 @@ public:
     // The number of turns played in the position shown, 0 to the host's reviewTurnCount().
     int reviewTurn() const { return m_reviewTurn; }
 
+    // Exercises: while one is asked the board works as in play (cursor keys, mouse, Return,
+    // Space, tilt keys, wheel, C for the marks, F1, M) and the move answers it; once answered, or
+    // with none left, any key or click goes on; Escape goes back to the title, a quit to the
+    // credits. The held tilt is applied with applyHeldTilt.
+    void onDrillsEvent(const SDL_Event& event);
+    // Statistics: any key or click goes back to the title, a quit to the credits.
+    void onStatsEvent(const SDL_Event& event);
+
     // Credits: any key, a click or a quit ends the program.
     void onCreditsEvent(const SDL_Event& event);
 
@@ -76,8 +84,9 @@ private:
     // A notch of the wheel (+1 towards the player): the tilt by WheelNotchDegrees.
     void onWheel(int notch);
     void showReviewTurn(int turn);
-    // The mouse on the play screen, while the keyboard player is to move.
-    void onPlayingMouse(const SDL_Event& event);
+    // The mouse on the play screen, while the keyboard player is to move; a click submits with
+    // `submit` (the match's move, or an exercise's answer).
+    void onPlayingMouse(const SDL_Event& event, void (ScreenHost::*submit)() = &ScreenHost::submitCursorSquare);
 
     ScreenHost& m_host;
     ScreenState m_state = Title;

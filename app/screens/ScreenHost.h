@@ -63,6 +63,22 @@ public:
     // game's sides; false (the review stays) when no match can go on from there.
     virtual bool playOnFromReview(int turn) = 0;
 
+    // The exercises and the statistics (the title's E and S). Each has a default that does
+    // nothing, for the hosts of tests that do not drive them.
+    enum class DrillStep { Looking, Asking, Answered, Finished };
+    // Starts the exercises due today; false (the title stays) when they cannot start.
+    virtual bool openDrills() { return false; }
+    virtual DrillStep drillStep() const { return DrillStep::Finished; }
+    // Answers the exercise with the cursor square; nothing when it is no legal move.
+    virtual void answerDrill() {}
+    // The next exercise after an answer.
+    virtual void nextDrill() {}
+    // Leaves the exercises: the look over the games stops, the title's board comes back.
+    virtual void leaveDrills() {}
+    // Opens the statistics; false (the title stays) when they cannot open.
+    virtual bool openStats() { return false; }
+    virtual void leaveStats() {}
+
     virtual void resetTransitionClock() = 0;
     virtual float transitionSeconds() const = 0; // since the last reset
 

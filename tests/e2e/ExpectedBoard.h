@@ -20,6 +20,8 @@ public:
     // move is illegal and nothing changed).
     int play(int x, int y, Square colour);
     bool hasMove(Square colour) const;
+    // Puts `colour` on (x, y) as it is, for positions set up rather than played.
+    void set(int x, int y, Square colour) { m_squares[index(x, y)] = colour; }
 
 private:
     static int index(int x, int y) { return (x - 1) * 8 + (y - 1); }

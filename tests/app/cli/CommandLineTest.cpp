@@ -72,6 +72,10 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         {{"--games", "--level", "2"}, false, Action::Play, 0, 3, false, ""},
         {{"--games", "--stats"}, false, Action::Play, 0, 3, false, ""},
         {{"--analyze", "@", "--computer", "1"}, false, Action::Play, 0, 3, false, ""},
+        {{"--drills"}, true, Action::Drills, 0, 3, false, ""},
+        {{"--drills", "--level", "4"}, false, Action::Play, 0, 3, false, ""},
+        {{"--drills", "--stats"}, false, Action::Play, 0, 3, false, ""},
+        {{"--drills", "--windowed"}, false, Action::Play, 0, 3, false, ""},
     };
     for (const Case& c : cases) {
         std::vector<const char*> argv{"reversi"};
@@ -138,7 +142,7 @@ TEST(CommandLine, HelpNamesEveryOptionAndUsageIsOneLine)
 {
     const std::string help = helpText();
     for (const char* option : {"--windowed", "--computer", "--level", "--solve", "--move", "--games", "--analyze",
-                               "--stats", "--help", "--version"}) {
+                               "--stats", "--drills", "--help", "--version"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
         EXPECT_NE(usageLine().find(option), std::string::npos) << option;
     }

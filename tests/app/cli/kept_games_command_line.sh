@@ -1,5 +1,5 @@
 #!/bin/sh
-# --games, --stats and --analyze through the real executable, over a games file with damage in
+# --games, --stats, --drills and --analyze through the real executable, over a games file with damage in
 # it: the good games listed (no control byte let through to the terminal) and the damaged lines
 # counted on stderr; a bad game to analyse names
 # its first bad move on one stderr line, exits 2 and prints nothing; an unreadable file likewise.
@@ -32,6 +32,17 @@ grep -q '2 damaged lines skipped' "$scratch/err" || fail "--games: skipped lines
 "$game" --stats >"$scratch/out" 2>/dev/null || fail "--stats: status $?"
 grep -q '^two players (for player one) *2 *1 *0 *0 *1$' "$scratch/out" || fail "--stats: $(cat "$scratch/out")"
 grep -q '^Ordinateur niveau 2 (for you) *1 *0 *0 *0 *1$' "$scratch/out" || fail "--stats: $(cat "$scratch/out")"
+
+# --drills over the same file: status 0, the damaged lines counted, and the same list again from
+# the verdicts kept beside the games (which the second run leaves as they were).
+"$game" --drills >"$scratch/drills" 2>"$scratch/err" || fail "--drills: status $?"
+grep -q '2 damaged lines skipped' "$scratch/err" || fail "--drills: skipped lines not said: $(cat "$scratch/err")"
+cache="$XDG_DATA_HOME/reversi/verdicts.cache"
+[ -f "$cache" ] || fail "--drills: no verdicts kept"
+cp -p "$cache" "$scratch/cache-before"
+"$game" --drills >"$scratch/drills-again" 2>/dev/null || fail "--drills again: status $?"
+cmp -s "$scratch/drills" "$scratch/drills-again" || fail "--drills again: another list"
+[ ! "$cache" -nt "$scratch/cache-before" ] && cmp -s "$cache" "$scratch/cache-before" || fail "--drills again: the verdicts were written again"
 
 "$game" --analyze @1 --level 1 >"$scratch/out" 2>/dev/null || fail "--analyze @1: status $?"
 [ "$(grep -c '^ *[0-9]*  \(Black\|White\)' "$scratch/out")" -eq 9 ] || fail "--analyze @1: not nine moves"
