@@ -19,6 +19,8 @@ struct GameOptions {
         Analyze, // look over `game` move by move at `level`
         Stats,   // the tally of the kept games by opponent
         Review,  // open the window on the review of `game`
+        Gtp,     // the engine over GTP on standard input and output, at `level`
+        Nboard,  // the engine over NBoard's protocol on standard input and output
     };
 
     Action action = Action::Play;
