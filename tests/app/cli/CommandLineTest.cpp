@@ -150,7 +150,7 @@ TEST(CommandLine, HelpNamesEveryOptionAndUsageIsOneLine)
 {
     const std::string help = helpText();
     for (const char* option : {"--windowed", "--computer", "--level", "--solve", "--move", "--games", "--analyze",
-                               "--stats", "--help", "--version"}) {
+                               "--stats", "--gtp", "--nboard", "--help", "--version"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
         EXPECT_NE(usageLine().find(option), std::string::npos) << option;
     }
