@@ -8,7 +8,7 @@
 // `go` and `hint` run in the background so that commands keep coming in: a command that changes
 // the position (`set game`, `move`), a new `go` or `hint`, and `ping` (NBoard's "stop and sync")
 // stop the search in progress and drop its answer first. `set depth N` searches N plies and
-// counts exactly from DepthToExact(N) empty squares, with no clock, so that the same position
+// counts exactly from exactFromDepth(N) empty squares, with no clock, so that the same position
 // always gets the same answer. Bad lines and unknown commands get one line on the error writer;
 // NBoard itself is never answered with an error.
 #include "app/opponent/BackgroundSearch.h"
@@ -21,9 +21,9 @@
 
 namespace protocols {
 
-// `set depth N` -> how many empty squares the search counts exactly from (more would make a
-// hint at depth 20 or above take minutes near the end).
-constexpr int exactFromDepth(int depth) { return depth * 2 < 24 ? depth * 2 : 24; }
+// `set depth N` -> how many empty squares the search counts exactly from: a hint values every
+// move exactly, about 2 s from 20 empty squares and a minute from 24 (docs/engine-notes.md).
+constexpr int exactFromDepth(int depth) { return depth * 2 < 20 ? depth * 2 : 20; }
 constexpr int DefaultNboardDepth = 8; // until NBoard sets one (it always does before a search)
 
 class NboardEngine : public LineEngine {
