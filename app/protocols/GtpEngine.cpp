@@ -12,7 +12,7 @@ namespace {
 const char* const Commands[] = {
     "protocol_version", "name", "version", "known_command", "list_commands", "quit", "boardsize",
     "clear_board", "komi", "play", "genmove", "reg_genmove", "undo", "showboard", "final_score",
-    "time_settings", "time_left",
+    "time_settings", "time_left", "list_games", "set_game",
 };
 
 // A move never gets less: below this the search has no time to finish even its first iteration.
@@ -127,6 +127,16 @@ std::string GtpEngine::run(const std::string& command, const std::vector<std::st
         m_game.reset();
         m_left[0].reset();
         m_left[1].reset();
+        return {};
+    }
+    // The game a GUI that plays several games asks for (Quarry does, by these names).
+    if (command == "list_games")
+        return "Othello";
+    if (command == "set_game") {
+        if (count != 1)
+            return error("syntax error");
+        if (lowered(arguments[0]) != "othello")
+            return error("unsupported game");
         return {};
     }
     if (command == "komi") {
