@@ -67,7 +67,7 @@ TEST(GtpEngine, AnswersAGuisConversation)
         {"known_command genmove", "= true\n\n"},
         {"known_command fly", "= false\n\n"},
         {"known_command", "? syntax error\n\n"},
-        {"list_commands", "= protocol_version\n(.|\n)*reg_genmove\n(.|\n)*time_left\n\n", true},
+        {"list_commands", "= protocol_version\n(.|\n)*reg_genmove\n(.|\n)*time_left\n(.|\n)*set_game\n\n", true},
         {"boardsize 8", "=\n\n"},
         {"3 boardsize 19", "?3 unacceptable size\n\n"},
         {"boardsize eight", "? syntax error\n\n"},
