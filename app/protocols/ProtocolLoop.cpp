@@ -5,6 +5,7 @@
 #include "app/protocols/NboardEngine.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <poll.h>
 #include <unistd.h>
@@ -30,6 +31,8 @@ void writeError(const std::string& line)
 
 int runLines(LineEngine& engine, int inputFd)
 {
+    // A GUI that closes its end first must not kill the engine mid-answer: the end of input ends it.
+    std::signal(SIGPIPE, SIG_IGN);
     std::string pending;      // bytes read after the last newline
     char buffer[4096];
     while (!engine.quitting()) {
