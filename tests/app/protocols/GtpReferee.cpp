@@ -101,7 +101,8 @@ public:
                     continue;
                 started = true;
                 ok = text[0] == '=';
-                answer = text.size() > 1 ? text.substr(text.find_first_of(" ") == std::string::npos ? text.size() : text.find(' ') + 1) : "";
+                const std::size_t space = text.find(' '); // after "=" or "=ID"
+                answer = space == std::string::npos ? "" : text.substr(space + 1);
             } else if (text.empty()) {
                 return ok;
             } else {
