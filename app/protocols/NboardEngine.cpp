@@ -137,11 +137,20 @@ void NboardEngine::startHintStep()
         limits = engine::fixedLimits(m_depth, exactFrom);
         m_hintLast = true;
     }
-    if (position.moves() == 0) {
-        // A pass (or the end): the one answer is the value after it.
+    if (position.isOver()) {
+        m_task = Task::None;
+        m_out("search PA " + decimal(position.finalDiff()) + " 0 100%\nstatus\n");
+        return;
+    }
+    m_hintPass = position.moves() == 0;
+    if (m_hintPass) {
+        // A pass: one step at the full depth values the position after it, for the other side.
         m_hintLast = true;
-        m_step.start(m_search, [position, limits](engine::Search& search) {
-            return Answer(search.run(position, limits));
+        limits = engine::fixedLimits(m_depth, exactFrom);
+        engine::Position passed = position;
+        engine::pass(passed);
+        m_step.start(m_search, [passed, limits](engine::Search& search) {
+            return Answer(search.valueAllMoves(passed, limits));
         });
         return;
     }
@@ -159,12 +168,11 @@ void NboardEngine::poll()
         m_task = Task::None;
         answerGo(std::get<engine::SearchResult>(*answer));
     } else if (m_task == Task::Hint) {
-        if (const auto* values = std::get_if<engine::MoveValues>(&*answer)) {
-            answerHint(*values);
-        } else {
-            const engine::SearchResult& pass = std::get<engine::SearchResult>(*answer);
-            m_out("search PA " + decimal(pass.score) + " 0 " + (pass.exact ? "100%" : std::to_string(pass.depth)) + "\n");
-        }
+        const engine::MoveValues& values = std::get<engine::MoveValues>(*answer);
+        if (m_hintPass)
+            m_out("search PA " + decimal(-values.bestValue()) + " 0 " + (values.exact ? "100%" : std::to_string(values.depth)) + "\n");
+        else
+            answerHint(values);
         if (m_hintLast) {
             m_task = Task::None;
             m_out("status\n");

@@ -68,6 +68,7 @@ private:
     int m_hintMoves = 0;           // how many moves the hint in progress values
     int m_hintDepth = 0;           // the depth its running step searches
     bool m_hintLast = false;       // the running step is the hint's last
+    bool m_hintPass = false;       // the side to move must pass: the step values the position after
     std::chrono::steady_clock::time_point m_started; // of the go in progress: the time it reports
     BackgroundSearch<Answer> m_step;
 };

@@ -30,6 +30,8 @@ const std::string ExamplePosition = "-------------------X-------XXO----OOXO-----
 // Eight empty squares on rank 8 above a rank of White: Black takes any, exactly counted.
 const std::string LateGame = "set game (;GM[Othello]BO[8 " + std::string(48, '*') + std::string(8, 'O') +
                              std::string(8, '-') + " *];)";
+// White to move with no move; Black then fills the last square: 64-0.
+const std::string PassGame = "set game (;GM[Othello]BO[8 " + std::string(62, '*') + "O- O];)";
 const std::string StartGame = "set game (;GM[Othello]BO[8 ---------------------------O*------*O--------------------------- *];)";
 
 struct Engine {
@@ -177,6 +179,11 @@ TEST(NboardEngine, HintValuesTheFourFirstMovesEquallyAndCountsExactlyNearTheEnd)
           "search [a-h]8 " + Value + " 0 3", "search [a-h]8 " + Value + " 0 4", "search [a-h]8 " + Value + " 0 4",
           exact, exact, "status"}},
         {{LateGame, "go"}, {"status calcul en cours", "status", "=== [a-h]8/" + Value + "/[0-9.]+"}},
+        // White must pass: the one line is the pass, valued exactly after it.
+        {{PassGame, "hint 3"}, {"status analyse en cours", "search PA -64.00 0 100%", "status"}},
+        {{PassGame, "go"}, {"status calcul en cours", "status", "=== PA/-64.00/[0-9.]+"}},
+        {{"set game (;GM[Othello]BO[8 " + std::string(64, '*') + " O];)", "hint 3"},
+         {"status analyse en cours", "search PA -64.00 0 100%", "status"}}, // the game is over
     });
 }
 
