@@ -12,6 +12,7 @@
 #include "app/drills/Schedule.h"
 #include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
+#include "app/protocols/ProtocolLoop.h"
 
 #include <SDL.h> // where SDL brings its own start-up code, it renames main for it
 
@@ -105,6 +106,10 @@ int main(int argc, char** argv)
         }
         return play(options, &game, reviewNamesOf(options.game, records::recordsPath()));
     }
+    case cli::GameOptions::Action::Gtp:
+        return protocols::runGtp(options.level, cli::versionLine().substr(std::string("reversi ").size()));
+    case cli::GameOptions::Action::Nboard:
+        return protocols::runNboard();
     case cli::GameOptions::Action::Play:
         break;
     }

@@ -12,6 +12,7 @@ packages=(
   python3 python3-pil python3-numpy sox vorbis-tools fonts-dejavu-core
   desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
   libsdl1.2-compat
+  grhino # gtp-rhino: the GTP opponent of the referee's test and of tools/gtp-match.sh, never the game's
 )
 
 missing=()

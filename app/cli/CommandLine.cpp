@@ -113,6 +113,11 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
                              : name == "--drills" ? GameOptions::Action::Drills
                                                   : GameOptions::Action::Analyze;
             options.game = value;
+        } else if (name == "--gtp" || name == "--nboard") {
+            if (analysis)
+                return failure("--gtp and --nboard go alone, once, without --solve, --move or a kept game's command");
+            analysis = true;
+            options.action = name == "--gtp" ? GameOptions::Action::Gtp : GameOptions::Action::Nboard;
         } else if (name == "--review") {
             if (analysis)
                 return failure("--solve, --move, --games, --analyze, --stats and --review go alone, once");
@@ -124,6 +129,11 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
         }
     }
 
+    const bool protocol = options.action == GameOptions::Action::Gtp || options.action == GameOptions::Action::Nboard;
+    if (protocol && playOptions)
+        return failure("--gtp and --nboard open no window: --computer and --windowed do not go with them");
+    if (options.action == GameOptions::Action::Nboard && levelGiven)
+        return failure("--nboard takes no --level: NBoard sets the depth itself ('set depth')");
     if (options.action == GameOptions::Action::Review && options.computerSide != 0)
         return failure("--review opens a game to look over: --computer does not go with it");
     if (analysis && playOptions && options.action != GameOptions::Action::Review)
@@ -146,7 +156,8 @@ std::string usageLine()
 {
     return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION [--pv] | "
            "--move POSITION [--level " + levelRange() + "] | --games | --analyze GAME [--level " + levelRange() +
-           "] | --review GAME [--windowed] [--level " + levelRange() + "] | --stats | --drills | --help | --version";
+           "] | --review GAME [--windowed] [--level " + levelRange() + "] | --stats | --drills | --gtp [--level " + levelRange() +
+           "] | --nboard | --help | --version";
 }
 
 std::string versionLine()
@@ -193,6 +204,12 @@ std::string helpText()
         "  --review GAME       open the window on GAME at its final position and step through it\n"
         "                      (Left, Right, Home, End) with the engine's verdict on each move,\n"
         "                      looked over in the background at --level (default the settings')\n"
+        "\n"
+        "Engine for other programs (no window, no sound, on standard input and output):\n"
+        "  --gtp               speak GTP (Go Text Protocol 2) as Reversi GUIs use it, e.g. Quarry:\n"
+        "                      squares a1 (top left) to h8, genmove at --level (default " +
+        std::to_string(DefaultLevel) + ")\n"
+        "  --nboard            speak NBoard's protocol (version 2): the depth comes from 'set depth'\n"
         "\n"
         "  GAME is a transcript from the start position (\"f5d6c3d3\", either case, passes left out),\n"
         "  @N for kept game N of --games, @ for the last one, or a GGF file of any program: PATH for\n"

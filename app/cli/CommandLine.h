@@ -20,6 +20,8 @@ struct GameOptions {
         Stats,   // the tally of the kept games by opponent
         Review,  // open the window on the review of `game`
         Drills,  // the exercises made of the kept games' mistakes
+        Gtp,     // the engine over GTP on standard input and output, at `level`
+        Nboard,  // the engine over NBoard's protocol on standard input and output
     };
 
     Action action = Action::Play;

@@ -76,6 +76,18 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         {{"--drills", "--level", "4"}, false, Action::Play, 0, 3, false, ""},
         {{"--drills", "--stats"}, false, Action::Play, 0, 3, false, ""},
         {{"--drills", "--windowed"}, false, Action::Play, 0, 3, false, ""},
+        // The engine for other programs: GTP at a level, NBoard's protocol at NBoard's depth.
+        {{"--gtp"}, true, Action::Gtp, 0, 3, false, ""},
+        {{"--gtp", "--level", "5"}, true, Action::Gtp, 0, 5, false, ""},
+        {{"--nboard"}, true, Action::Nboard, 0, 3, false, ""},
+        {{"--gtp", "--level", "9"}, false, Action::Play, 0, 3, false, ""},
+        {{"--gtp=yes"}, false, Action::Play, 0, 3, false, ""},
+        {{"--gtp", "--nboard"}, false, Action::Play, 0, 3, false, ""},
+        {{"--gtp", "--computer", "1"}, false, Action::Play, 0, 3, false, ""},
+        {{"--nboard", "--windowed"}, false, Action::Play, 0, 3, false, ""},
+        {{"--nboard", "--level", "2"}, false, Action::Play, 0, 3, false, ""},
+        {{"--gtp", "--solve", Start.c_str()}, false, Action::Play, 0, 3, false, ""},
+        {{"--gtp", "--pv"}, false, Action::Play, 0, 3, false, ""},
     };
     for (const Case& c : cases) {
         std::vector<const char*> argv{"reversi"};
@@ -142,7 +154,7 @@ TEST(CommandLine, HelpNamesEveryOptionAndUsageIsOneLine)
 {
     const std::string help = helpText();
     for (const char* option : {"--windowed", "--computer", "--level", "--solve", "--move", "--games", "--analyze",
-                               "--stats", "--drills", "--help", "--version"}) {
+                               "--stats", "--drills", "--gtp", "--nboard", "--help", "--version"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
         EXPECT_NE(usageLine().find(option), std::string::npos) << option;
     }
