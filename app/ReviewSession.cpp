@@ -1,6 +1,7 @@
 #include "app/ReviewSession.h"
 
 #include "app/opponent/BoardPosition.h"
+#include "app/opponent/SearchThreads.h"
 #include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
@@ -82,12 +83,13 @@ void ReviewSession::open(const records::Replay& game, const ReviewNames& names, 
     m_work.start(
         [this, level] {
             try {
-                m_review = analysis::reviewGame(m_game, level, [this](int done, int total) {
+                const auto progress = [this](int done, int total) {
                     if (m_cancelled)
                         throw AnalysisCancelled{};
                     m_total = total;
                     m_done = done;
-                });
+                };
+                m_review = analysis::reviewGame(m_game, level, progress, opponent::gameSearchThreads());
             } catch (const AnalysisCancelled&) {
                 m_review.reset();
             }

@@ -63,9 +63,11 @@ GameReview review(const records::Replay& game, const engine::SearchLimits& limit
 
 } // namespace
 
-GameReview reviewGame(const records::Replay& game, int level, const Progress& progress)
+GameReview reviewGame(const records::Replay& game, int level, const Progress& progress, int threads)
 {
-    return review(game, engine::analysisLimits(level), progress);
+    engine::SearchLimits limits = engine::analysisLimits(level);
+    limits.threads = threads;
+    return review(game, limits, progress);
 }
 
 GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress)

@@ -47,8 +47,9 @@ struct GameReview {
 // Called as the moves are looked at (from the last one back): how many are done out of how many.
 using Progress = std::function<void(int done, int total)>;
 
-// Reviews `game` (a replay that is ok) with the analysis limits of `level`.
-GameReview reviewGame(const records::Replay& game, int level, const Progress& progress);
+// Reviews `game` (a replay that is ok) with the analysis limits of `level`, its searches on
+// `threads` threads (the verdicts are the same whatever their number).
+GameReview reviewGame(const records::Replay& game, int level, const Progress& progress, int threads = 1);
 // The same with the level's depth but exact from `exactEmpties` empty squares.
 GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress);
 
