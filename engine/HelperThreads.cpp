@@ -37,6 +37,7 @@ HelperThreads::~HelperThreads()
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_quit = true;
+        m_searching.store(false, std::memory_order_relaxed);
         for (auto& slot : m_slots)
             slot->wake.notify_one();
     }
@@ -57,6 +58,12 @@ void HelperThreads::begin(SearchContext& master)
         context.childrenLookedAt = 0;
         context.aborted = false;
     }
+    m_searching.store(true, std::memory_order_relaxed);
+}
+
+void HelperThreads::end()
+{
+    m_searching.store(false, std::memory_order_relaxed);
 }
 
 std::uint64_t HelperThreads::nodes() const
@@ -82,11 +89,18 @@ void HelperThreads::helperMain(int index)
     slot.state = State::Idle;
     countFree();
     for (;;) {
+        if (!slot.job && m_searching.load(std::memory_order_relaxed)) {
+            lock.unlock();
+            while (!slot.hasJob.load(std::memory_order_acquire) && m_searching.load(std::memory_order_relaxed))
+                std::this_thread::yield();
+            lock.lock();
+        }
         slot.wake.wait(lock, [&] { return m_quit || slot.job; });
         if (m_quit)
             return;
         SplitPoint& split = *slot.job;
         slot.job = nullptr;
+        slot.hasJob.store(false, std::memory_order_relaxed);
         helpAt(split, *slot.context, lock);
         slot.state = State::Idle;
         countFree();
@@ -145,6 +159,7 @@ bool HelperThreads::split(SearchContext& context, Position& p, const MoveList& l
             helped = true;
         }
         slot.job = &split;
+        slot.hasJob.store(true, std::memory_order_release);
         slot.state = State::Working;
         ++split.workers;
         slot.wake.notify_one();
@@ -165,6 +180,7 @@ bool HelperThreads::split(SearchContext& context, Position& p, const MoveList& l
         if (own.job) {
             SplitPoint& below = *own.job;
             own.job = nullptr;
+            own.hasJob.store(false, std::memory_order_relaxed);
             helpAt(below, context, lock);
         }
         if (split.workers == 0)
@@ -172,6 +188,10 @@ bool HelperThreads::split(SearchContext& context, Position& p, const MoveList& l
         own.state = State::Waiting;
         own.waitingAt = &split;
         countFree();
+        lock.unlock();
+        while (split.workers.load(std::memory_order_acquire) > 0 && !own.hasJob.load(std::memory_order_acquire))
+            std::this_thread::yield();
+        lock.lock();
         own.wake.wait(lock, [&] { return split.workers == 0 || own.job; });
         own.state = State::Working; // set before the lock is let go: nobody gives it work meanwhile
         countFree();

@@ -54,7 +54,7 @@ struct SplitPoint {
     LoopOutcome best;
     const SplitPoint* parent = nullptr;
     int ownerSlot = 0;
-    int workers = 0; // threads searching its moves, the owner included
+    std::atomic<int> workers{0}; // threads searching its moves, the owner included
     std::atomic<bool> stop{false};
 };
 
@@ -67,8 +67,11 @@ public:
     HelperThreads& operator=(const HelperThreads&) = delete;
 
     int helpers() const { return static_cast<int>(m_threads.size()); }
-    // Before a search: the helpers' contexts, on `master`'s table, stop flag and evaluation.
+    // Before a search: the helpers' contexts, on `master`'s table, stop flag and evaluation. Until
+    // end(), a thread without work spins (yielding) rather than sleeps: waking a sleeping thread
+    // takes longer than many of the moves it would search.
     void begin(SearchContext& master);
+    void end();
     // After it: what the helpers searched.
     std::uint64_t nodes() const;
     std::uint64_t childrenLookedAt() const;
@@ -88,6 +91,7 @@ private:
         State state = State::Working;
         SplitPoint* waitingAt = nullptr; // while Waiting: the split point it owns
         SplitPoint* job = nullptr;       // a split point given it, not yet taken up
+        std::atomic<bool> hasJob{false}; // job is set: read without the lock while spinning
         std::optional<SearchContext> context;
     };
 
@@ -103,6 +107,7 @@ private:
     std::vector<std::unique_ptr<Slot>> m_slots; // 0: the thread that runs the search
     std::vector<std::thread> m_threads;
     std::atomic<int> m_free{0};
+    std::atomic<bool> m_searching{false};
     bool m_quit = false;
 };
 

@@ -51,6 +51,16 @@ double secondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// Sends the helpers back to sleep when a search returns, whichever way it does.
+struct HelpersAsleepAfter {
+    const SearchContext& context;
+    ~HelpersAsleepAfter()
+    {
+        if (context.helpers)
+            context.helpers->end();
+    }
+};
+
 } // namespace
 
 Search::Search(Evaluator evaluator, std::size_t tableMegabytes, std::uint32_t seed)
@@ -93,6 +103,7 @@ SearchResult Search::chooseMove(const Position& position, int level) { return ru
 SearchResult Search::run(const Position& position, const SearchLimits& limits)
 {
     SearchContext context = start(limits.threads);
+    const HelpersAsleepAfter asleep{context};
     Position p = position;
     SearchResult result;
 
@@ -128,6 +139,7 @@ SearchResult Search::run(const Position& position, const SearchLimits& limits)
 SearchResult Search::solve(const Position& position, int threads)
 {
     SearchContext context = start(threads);
+    const HelpersAsleepAfter asleep{context};
     Position p = position;
     SearchResult result;
 
@@ -171,6 +183,7 @@ int MoveValues::valueOf(int move) const
 MoveValues Search::valueAllMoves(const Position& position, const SearchLimits& limits)
 {
     SearchContext context = start(limits.threads);
+    const HelpersAsleepAfter asleep{context};
     context.sameDepthOnly = true;
     Position p = position;
     MoveValues result;
