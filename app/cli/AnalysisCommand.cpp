@@ -48,8 +48,7 @@ AnalysisOutcome analyse(const GameOptions& options)
                            std::to_string(MostEmptiesToSolve) + ")");
         if (parsed.position.empties() >= FillTableFromEmpties)
             search.clear();
-        const engine::SearchResult best =
-            search.solve(parsed.position, options.threads > 0 ? options.threads : defaultThreads());
+        const engine::SearchResult best = search.solve(parsed.position, searchThreads(options));
         char score[16];
         std::snprintf(score, sizeof score, "%+d", best.score);
         outcome.output = moveText(best.move) + " " + score;

@@ -148,8 +148,7 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
                      minutesAndSeconds(left) + " left");
         };
     }
-    const analysis::GameReview review =
-        analysis::reviewGame(game, options.level, report, options.threads > 0 ? options.threads : defaultThreads());
+    const analysis::GameReview review = analysis::reviewGame(game, options.level, report, searchThreads(options));
 
     std::string& out = outcome.output;
     out = "level " + std::to_string(options.level) + " search";
