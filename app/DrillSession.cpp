@@ -1,5 +1,7 @@
 #include "app/DrillSession.h"
 
+#include "app/opponent/SearchThreads.h"
+
 #include "app/files/ErrorLine.h"
 #include "app/opponent/BoardPosition.h"
 #include "app/records/RecordsFile.h"
@@ -56,7 +58,7 @@ void DrillSession::open(long long day, bool stats)
                         throw LookCancelled{};
                     m_total = games;
                     m_done = game - 1;
-                });
+                }, false, opponent::gameSearchThreads());
             } catch (const LookCancelled&) {
                 m_collected.reset();
             }

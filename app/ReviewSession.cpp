@@ -1,6 +1,7 @@
 #include "app/ReviewSession.h"
 
 #include "app/opponent/BoardPosition.h"
+#include "app/opponent/SearchThreads.h"
 #include "app/records/GameArgument.h"
 #include "app/records/RecordsFile.h"
 #include "app/screens/ScreenTexts.h"
@@ -99,7 +100,7 @@ void ReviewSession::open(const records::Replay& game, const ReviewNames& names, 
                 }
             };
             try {
-                analysis::reviewGame(m_game, level, progress, moveDone);
+                analysis::reviewGame(m_game, level, progress, moveDone, opponent::gameSearchThreads());
             } catch (const AnalysisCancelled&) {
                 // closed: the verdicts go with the review
             }

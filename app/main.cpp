@@ -83,7 +83,8 @@ int main(int argc, char** argv)
         const cli::ProgressLine progress = watched ? cli::ProgressLine(showProgress) : cli::ProgressLine();
         const cli::AnalysisOutcome outcome = options.action == cli::GameOptions::Action::Stats
                                                  ? drills::statsWithPhases(drills::drillFiles(), progress)
-                                                 : drills::listDrills(drills::drillFiles(), drills::today(), progress);
+                                                 : drills::listDrills(drills::drillFiles(), drills::today(), progress,
+                                                                    cli::searchThreads(options));
         if (watched)
             std::fputs("\r\033[K", stderr);
         return answer(outcome);
@@ -107,9 +108,10 @@ int main(int argc, char** argv)
         return play(options, &game, reviewNamesOf(options.game, records::recordsPath()));
     }
     case cli::GameOptions::Action::Gtp:
-        return protocols::runGtp(options.level, cli::versionLine().substr(std::string("reversi ").size()));
+        return protocols::runGtp(options.level, cli::versionLine().substr(std::string("reversi ").size()),
+                                 cli::searchThreads(options));
     case cli::GameOptions::Action::Nboard:
-        return protocols::runNboard();
+        return protocols::runNboard(cli::searchThreads(options));
     case cli::GameOptions::Action::Play:
         break;
     }

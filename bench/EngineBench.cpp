@@ -56,7 +56,8 @@ std::uint64_t nodesAsEdaxCounts(const engine::SearchResult& result)
     return result.nodes + result.childrenLookedAt;
 }
 
-void BM_SolveFfo(benchmark::State& state)
+// FFO #range(0) solved on `threads` threads, the evaluation learnt or hand-tuned.
+void solveFfo(benchmark::State& state, bool learnt, int threads)
 {
     const Ffo& ffo = FfoPositions[state.range(0) - 40];
     engine::ParsedPosition parsed;
@@ -65,7 +66,7 @@ void BM_SolveFfo(benchmark::State& state)
         return;
     }
     // The evaluation only steers the midgame guess the solve starts from: 0 hand-tuned, 1 learnt.
-    engine::Search search(state.range(1) ? engine::Evaluator::builtIn() : engine::Evaluator::handTuned(), 64, 1);
+    engine::Search search(learnt ? engine::Evaluator::builtIn() : engine::Evaluator::handTuned(), 64, 1);
     engine::SearchResult result;
     for (auto _ : state) {
         // Cleared (and the table's memory faulted in) outside the timing, as Edax clears its table
@@ -73,7 +74,7 @@ void BM_SolveFfo(benchmark::State& state)
         state.PauseTiming();
         search.clear();
         state.ResumeTiming();
-        result = search.solve(parsed.position);
+        result = search.solve(parsed.position, threads);
     }
     const std::string move = engine::squareName(result.move);
     if (!result.exact || result.score != ffo.value || std::string(ffo.bestMoves).find(move) == std::string::npos)
@@ -84,12 +85,23 @@ void BM_SolveFfo(benchmark::State& state)
     state.counters["nodes"] = static_cast<double>(nodes);
     state.counters["searched"] = static_cast<double>(result.nodes);
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsIterationInvariantRate);
-    state.SetLabel("best " + move + " nodes " + std::to_string(nodes) + (state.range(1) ? ", learnt" : ", hand-tuned"));
+    state.SetLabel("best " + move + " nodes " + std::to_string(nodes) + (learnt ? ", learnt" : ", hand-tuned") +
+                   (threads > 1 ? ", " + std::to_string(threads) + " threads" : ""));
 }
+
+void BM_SolveFfo(benchmark::State& state) { solveFfo(state, state.range(1) != 0, 1); }
 BENCHMARK(BM_SolveFfo)
     ->ArgsProduct({benchmark::CreateDenseRange(40, 49, 1), {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// The learnt evaluation on range(1) threads; wall time (the helpers' time is not the main thread's).
+void BM_SolveFfoThreads(benchmark::State& state) { solveFfo(state, true, static_cast<int>(state.range(1))); }
+BENCHMARK(BM_SolveFfoThreads)
+    ->ArgsProduct({benchmark::CreateDenseRange(40, 49, 1), {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 // Exact solves of 16 positions with N empty squares, each reached by 8 random moves and then a
 // 4-ply search for both sides (the same every run): ten FFO positions swing by 20% each with any

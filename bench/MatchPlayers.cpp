@@ -16,14 +16,15 @@ using engine::Position;
 
 class LevelPlayer : public MatchPlayer {
 public:
-    LevelPlayer(int level, std::uint32_t seed)
-        : MatchPlayer("level " + std::to_string(level)), m_level(level), m_search(engine::Evaluator::builtIn(), 16, seed)
+    LevelPlayer(int level, std::uint32_t seed, int threads = 1)
+        : MatchPlayer("level " + std::to_string(level) + (threads > 1 ? " on " + std::to_string(threads) + " threads" : "")),
+          m_level(level), m_threads(threads), m_search(engine::Evaluator::builtIn(), 16, seed)
     {
     }
     void newGame() override { m_search.clear(); }
     int move(const Position& p) override
     {
-        const engine::SearchResult result = m_search.chooseMove(p, m_level);
+        const engine::SearchResult result = m_search.run(p, engine::levelLimits(m_level, m_threads));
         m_lastExact = result.exact;
         return result.move;
     }
@@ -32,6 +33,7 @@ public:
 
 private:
     int m_level;
+    int m_threads;
     engine::Search m_search;
     bool m_lastExact = false;
 };
@@ -170,9 +172,13 @@ std::unique_ptr<MatchPlayer> makePlayer(const std::string& playerText, std::uint
             return std::make_unique<FixedPlayer>(playerText, depth, exact, std::move(weights), false);
         }
     }
+    int level = 0, threads = 0;
+    if (std::sscanf(playerText.c_str(), "%d:%d%n", &level, &threads, &end) == 2 && end == int(playerText.size()) &&
+        level >= 1 && level <= 5 && threads >= 1 && threads <= engine::MaxThreads)
+        return std::make_unique<LevelPlayer>(level, seed, threads);
     if (playerText.size() == 1 && playerText[0] >= '1' && playerText[0] <= '5')
         return std::make_unique<LevelPlayer>(playerText[0] - '0', seed);
-    std::fprintf(stderr, "unknown player \"%s\" (1-5, fixed:D:E[:hand], random, squares3)\n", playerText.c_str());
+    std::fprintf(stderr, "unknown player \"%s\" (1-5, L:T, fixed:D:E[:hand], random, squares3)\n", playerText.c_str());
     return nullptr;
 }
 

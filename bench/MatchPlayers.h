@@ -2,6 +2,7 @@
 // The players the match benchmarks put against each other, named on their command lines:
 //
 //   1 .. 5        the game's level, by its clock (Search::chooseMove)
+//   L:T           level L with T threads (level 5 shares its searches; the others keep to one)
 //   fixed:D:E     the same search with fixed limits and no clock: D plies in the midgame, exact
 //                 from E empty squares, the learnt evaluation
 //   fixed:D:E:hand  the same with the hand-tuned evaluation

@@ -10,6 +10,7 @@
 // the table as SelectiveDepth, which only a selective search trusts (an exact one takes their moves).
 #include "engine/EndgameSolver.h"
 
+#include "engine/HelperThreads.h"
 #include "engine/MoveLoop.h"
 #include "engine/MoveOrdering.h"
 #include "engine/Score.h"
@@ -30,6 +31,10 @@ constexpr int SearchOrderingMinEmpties = 15;
 // What a disc of that search's verdict weighs in the ordering key, against 10 for a reply
 // (MoveOrdering.cpp). 12 to 20 alike, 24 worse (dated: docs/engine-notes.md).
 constexpr int SearchOrderingKeyPerDisc = 16;
+
+// From this many empty squares on, a node's moves may be shared between threads once the first is
+// searched (HelperThreads.h); below, a move's search is too short to pay for the handing out.
+constexpr int SplitMinEmpties = 12;
 
 int searchOrderingDepth(int empties) { return std::clamp((empties - 12) / 3, 1, 6); }
 
@@ -76,7 +81,7 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
     if (stabilityCutoff(p, alpha, bound))
         return bound;
     int tableMove = -1;
-    if (const TableEntry* entry = m_context.table.find(p)) {
+    if (const auto entry = m_context.table.find(p)) {
         tableMove = entry->move;
         if (entry->depth == ExactDepth || (m_margin > 0 && entry->depth == SelectiveDepth)) {
             const int lower = unitsToDiscs(entry->lower);
@@ -116,7 +121,7 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
             const int square = firstSquare(left);
             const Bits flips = flipsOf(p.player, p.opponent, square);
             playFlips(p, square, flips);
-            const TableEntry* child = m_context.table.find(p);
+            const auto child = m_context.table.find(p);
             const int childUpper = child && child->depth == ExactDepth ? unitsToDiscs(child->upper) : DiscLimit;
             undo(p, square, flips);
             refuted = std::max(refuted, -childUpper);
@@ -139,7 +144,8 @@ int EndgameSolver::withTable(Position& p, int alpha, int beta)
         orderMoves(p, moves, ordering, list);
     }
     m_context.childrenLookedAt += childrenWeighed(moves, ordering);
-    const LoopOutcome best = searchMoves(p, list, alpha, beta, m_context, childValue());
+    const LoopOutcome best = searchMovesSplitting(p, list, alpha, beta, m_context, childValue(),
+                                                  ChildSearch{true, m_margin, 0}, empties >= SplitMinEmpties);
     if (m_context.aborted)
         return 0;
     m_context.table.store(p, m_margin > 0 ? SelectiveDepth : ExactDepth, discsToUnits(alpha), discsToUnits(beta),

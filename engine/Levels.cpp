@@ -48,6 +48,14 @@ SearchLimits levelLimits(int level)
     return Table[std::clamp(level, MinLevel, MaxLevel) - MinLevel];
 }
 
+SearchLimits levelLimits(int level, int threads)
+{
+    SearchLimits limits = levelLimits(level);
+    if (level >= MaxLevel)
+        limits.threads = std::clamp(threads, 1, MaxThreads);
+    return limits;
+}
+
 SearchLimits analysisLimits(int level)
 {
     return AnalysisTable[std::clamp(level, MinLevel, MaxLevel) - MinLevel];

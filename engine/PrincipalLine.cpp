@@ -18,7 +18,7 @@ void follow(Position& p, int move, std::vector<int>& line)
 
 int tableMove(const SearchContext& context, const Position& p)
 {
-    const TableEntry* entry = context.table.find(p);
+    const auto entry = context.table.find(p);
     return entry ? entry->move : -1;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The top of a search: every move of the position to decide, on the principal line (see
 // MoveLoop.h), shared by the midgame iterations and the exact solver.
+#include "engine/HelperThreads.h"
 #include "engine/MoveLoop.h"
 #include "engine/MoveOrdering.h"
 #include "engine/SearchContext.h"
@@ -14,13 +15,16 @@ struct RootOutcome {
 };
 
 // `childValue(position, alpha, beta)` is the value of the position after a move, for the side then
-// to move. When the context aborts part way, `move` is the best among the moves searched to the end
-// (the first move, or a later one proved better than it), and `complete` is false.
+// to move; `job` the same search for the threads that help (HelperThreads.h). When the context
+// aborts part way, `move` is the best among the moves searched to the end (the first move, or a
+// later one proved better than it), and `complete` is false.
 template <class ChildValue>
 RootOutcome searchRoot(Position& root, const MoveList& moves, int alpha, int beta, SearchContext& context,
-                       ChildValue childValue)
+                       ChildValue childValue, const ChildSearch& job)
 {
-    const LoopOutcome best = searchPrincipal(root, moves, alpha, beta, context, childValue);
+    const LoopOutcome best = context.helpers
+                                 ? searchMovesSplitting(root, moves, alpha, beta, context, childValue, job, true)
+                                 : searchPrincipal(root, moves, alpha, beta, context, childValue);
     RootOutcome outcome;
     outcome.move = best.move;
     outcome.value = best.move >= 0 ? best.value : 0;

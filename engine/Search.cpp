@@ -51,6 +51,16 @@ double secondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// Sends the helpers back to sleep when a search returns, whichever way it does.
+struct HelpersAsleepAfter {
+    const SearchContext& context;
+    ~HelpersAsleepAfter()
+    {
+        if (context.helpers)
+            context.helpers->end();
+    }
+};
+
 } // namespace
 
 Search::Search(Evaluator evaluator, std::size_t tableMegabytes, std::uint32_t seed)
@@ -62,19 +72,38 @@ void Search::stop() { m_stopRequested.store(true, std::memory_order_relaxed); }
 
 void Search::clear() { m_table.clear(); }
 
-SearchContext Search::start()
+SearchContext Search::start(int threads)
 {
     m_stopRequested.store(false, std::memory_order_relaxed);
     m_started = Clock::now();
     m_table.nextGeneration();
-    return SearchContext(m_table, m_stopRequested, m_evaluator);
+    SearchContext context(m_table, m_stopRequested, m_evaluator);
+    const int helpers = std::clamp(threads, 1, MaxThreads) - 1;
+    if (helpers > 0) {
+        if (!m_helpers || m_helpers->helpers() != helpers)
+            m_helpers = std::make_unique<HelperThreads>(helpers);
+        m_helpers->begin(context);
+    }
+    return context;
+}
+
+// The nodes of every thread that searched.
+void Search::finish(const SearchContext& context, SearchResult& result) const
+{
+    result.nodes = context.nodes;
+    result.childrenLookedAt = context.childrenLookedAt;
+    if (context.helpers) {
+        result.nodes += m_helpers->nodes();
+        result.childrenLookedAt += m_helpers->childrenLookedAt();
+    }
 }
 
 SearchResult Search::chooseMove(const Position& position, int level) { return run(position, levelLimits(level)); }
 
 SearchResult Search::run(const Position& position, const SearchLimits& limits)
 {
-    SearchContext context = start();
+    SearchContext context = start(limits.threads);
+    const HelpersAsleepAfter asleep{context};
     Position p = position;
     SearchResult result;
 
@@ -103,14 +132,14 @@ SearchResult Search::run(const Position& position, const SearchLimits& limits)
     if (!result.exact)
         result.score = unitsToDiscs(result.score);
     result.line = tableLine(context, p, result.move, result.exact ? empties : std::max(result.depth, 1));
-    result.nodes = context.nodes;
-    result.childrenLookedAt = context.childrenLookedAt;
+    finish(context, result);
     return result;
 }
 
-SearchResult Search::solve(const Position& position)
+SearchResult Search::solve(const Position& position, int threads)
 {
-    SearchContext context = start();
+    SearchContext context = start(threads);
+    const HelpersAsleepAfter asleep{context};
     Position p = position;
     SearchResult result;
 
@@ -138,8 +167,7 @@ SearchResult Search::solve(const Position& position)
         result.score = -result.score;
         result.line.insert(result.line.begin(), -1);
     }
-    result.nodes = context.nodes;
-    result.childrenLookedAt = context.childrenLookedAt;
+    finish(context, result);
     return result;
 }
 
@@ -154,7 +182,8 @@ int MoveValues::valueOf(int move) const
 
 MoveValues Search::valueAllMoves(const Position& position, const SearchLimits& limits)
 {
-    SearchContext context = start();
+    SearchContext context = start(limits.threads);
+    const HelpersAsleepAfter asleep{context};
     context.sameDepthOnly = true;
     Position p = position;
     MoveValues result;
@@ -173,7 +202,9 @@ MoveValues Search::valueAllMoves(const Position& position, const SearchLimits& l
         solveEveryMove(context, p, moves, values);
     else
         deepenEveryMove(context, p, moves, depth, values);
-    result.nodes = context.nodes;
+    SearchResult counted;
+    finish(context, counted);
+    result.nodes = counted.nodes;
     if (context.aborted)
         return result;
     for (int i = 0; i < moves.count; ++i)
@@ -228,7 +259,8 @@ void Search::solveEveryMove(SearchContext& context, Position& p, const MoveList&
         // As before an exact count: the selective count first, for its table entries.
         solver.setSelectiveMargin(SelectiveMarginDiscs);
         searchRoot(p, moves, -DiscLimit, DiscLimit, context,
-                   [&](Position& c, int a, int b) { return solver.value(c, a, b); });
+                   [&](Position& c, int a, int b) { return solver.value(c, a, b); },
+                   ChildSearch{true, SelectiveMarginDiscs, 0});
         solver.setSelectiveMargin(0);
         if (context.aborted)
             return;
@@ -276,6 +308,7 @@ void Search::iterateMidgame(SearchContext& context, Position& p, MoveList& moves
     MidgameSearch midgame(context);
     for (int depth = 1; depth <= maxDepth; ++depth) {
         auto childValue = [&](Position& c, int a, int b) { return midgame.value(c, depth - 1, a, b); };
+        const ChildSearch job{false, 0, depth - 1};
         // Aspiration: a window around the previous iteration's value, widened to the full window
         // only when the value falls outside it.
         int alpha = -Infinity, beta = Infinity;
@@ -283,11 +316,11 @@ void Search::iterateMidgame(SearchContext& context, Position& p, MoveList& moves
             alpha = std::max(result.score - AspirationUnits, -Infinity);
             beta = std::min(result.score + AspirationUnits, Infinity);
         }
-        RootOutcome outcome = searchRoot(p, moves, alpha, beta, context, childValue);
+        RootOutcome outcome = searchRoot(p, moves, alpha, beta, context, childValue, job);
         if (outcome.complete && (outcome.value <= alpha || outcome.value >= beta)) {
             alpha = -Infinity;
             beta = Infinity;
-            outcome = searchRoot(p, moves, alpha, beta, context, childValue);
+            outcome = searchRoot(p, moves, alpha, beta, context, childValue, job);
         }
         if (!outcome.complete) {
             // A move searched to the end with a value above alpha is proved better than the others.
@@ -316,13 +349,14 @@ bool Search::solveExactly(SearchContext& context, Position& p, MoveList& moves, 
     auto solved = [&](Position& c, int a, int b) { return solver.value(c, a, b); };
     if (p.empties() >= SelectivePassMinEmpties) {
         solver.setSelectiveMargin(SelectiveMarginDiscs);
-        const RootOutcome selective = searchRoot(p, moves, -DiscLimit, DiscLimit, context, solved);
+        const RootOutcome selective =
+            searchRoot(p, moves, -DiscLimit, DiscLimit, context, solved, ChildSearch{true, SelectiveMarginDiscs, 0});
         if (!selective.complete)
             return false;
         moveToFront(moves, selective.move);
         solver.setSelectiveMargin(0);
     }
-    const RootOutcome outcome = searchRoot(p, moves, -DiscLimit, DiscLimit, context, solved);
+    const RootOutcome outcome = searchRoot(p, moves, -DiscLimit, DiscLimit, context, solved, ChildSearch{true, 0, 0});
     if (!outcome.complete)
         return false;
     moveToFront(moves, outcome.move);

@@ -9,8 +9,11 @@
 //
 // A Search owns its transposition table (allocated once, reused move after move through a game),
 // its random generator and the evaluation it scores positions with. One thread runs run, chooseMove,
-// solve or valueAllMoves at a time; stop() may be called from any thread while it runs.
+// solve or valueAllMoves at a time; stop() may be called from any thread while it runs. A search
+// asked for more than one thread is helped by threads the Search starts then and keeps for the
+// next searches (HelperThreads.h); values stay the same, node counts do not.
 #include "engine/Evaluation.h"
+#include "engine/HelperThreads.h"
 #include "engine/MoveOrdering.h"
 #include "engine/Position.h"
 #include "engine/SearchContext.h"
@@ -20,6 +23,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -73,7 +77,7 @@ public:
     // The best move and the exact final disc difference: run()'s search with no clock, exact from
     // any number of empty squares, and the line proved to the end. The game must not be over; when
     // the side to move must pass, move is -1 and score the exact value all the same.
-    SearchResult solve(const Position& position);
+    SearchResult solve(const Position& position, int threads = 1);
     // Every legal move of `position` searched to the same depth, each to its value and not a bound:
     // its minimax value at limits.depth plies (exact, to the end of the game, when at most
     // limits.exactFrom squares are empty). The clock and the random margin of `limits` are not
@@ -89,7 +93,8 @@ public:
     void clear();
 
 private:
-    SearchContext start();
+    SearchContext start(int threads);
+    void finish(const SearchContext& context, SearchResult& result) const;
     void decide(SearchContext& context, Position& position, MoveList& moves, const SearchLimits& limits,
                 SearchResult& result);
     void iterateMidgame(SearchContext& context, Position& position, MoveList& moves, int maxDepth,
@@ -104,6 +109,7 @@ private:
     Evaluator m_evaluator;
     TranspositionTable m_table;
     std::mt19937 m_random;
+    std::unique_ptr<HelperThreads> m_helpers; // none until a search asks for more than one thread
     std::atomic<bool> m_stopRequested{false};
     SearchContext::Clock::time_point m_started{};
 };

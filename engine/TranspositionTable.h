@@ -17,12 +17,19 @@
 // The buckets are allocated zero-filled and the system hands out the zeroed memory as it is first
 // touched, so a large table costs nothing until searches use it. An entry is in use when it holds a
 // position: a position always has discs.
+//
+// Several threads may search with one table at once, without locks: an entry is kept as three
+// words, each written and read whole (relaxed atomics, plain moves on the machine), the two masks
+// each XORed with the word of values. A read that meets two stores' words half and half decodes to
+// another position and is a miss, so no thread ever takes one position's values for another's. Two
+// stores racing on one bucket may lose one of them: a table may forget, never mislead.
 #include "engine/Position.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace engine {
 
@@ -44,8 +51,13 @@ struct TableEntry {
     bool inUse() const { return (player | opponent) != 0; }
 };
 
+// An entry as the table keeps it: the masks XORed with the values' word, then that word.
+struct StoredEntry {
+    Bits words[3];
+};
+
 struct alignas(64) TableBucket {
-    TableEntry entries[2];
+    StoredEntry entries[2];
 };
 static_assert(sizeof(TableBucket) == 64, "a bucket is one cache line");
 
@@ -55,8 +67,8 @@ public:
     // A table of exactly `buckets` buckets (a power of two), where positions must share them.
     static TranspositionTable withBuckets(std::size_t buckets);
 
-    // The entry for `position`, or nullptr.
-    const TableEntry* find(const Position& position) const;
+    // The entry for `position`, if the table holds one.
+    std::optional<TableEntry> find(const Position& position) const;
     // Starts loading the bucket of `position` into the caches, for a find() soon after.
     void prefetch(const Position& position) const { __builtin_prefetch(&m_buckets[bucketOf(position)]); }
     // Records that the position's value searched `depth` deep with window (alpha, beta) was `value`.
@@ -78,6 +90,8 @@ private:
     }
     // Replaces the buckets by `count` zero-filled ones.
     void allocate(std::size_t count);
+    static TableEntry load(const StoredEntry& stored);
+    static void save(StoredEntry& stored, const TableEntry& entry);
 
     struct FreeMemory {
         void operator()(void* memory) const { std::free(memory); }

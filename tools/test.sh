@@ -6,8 +6,9 @@
 #     rendering and data tests again (leaks checked), the TGA loader's fuzzer for a bounded time, and the
 #     end-to-end tests against the sanitized game.
 # With REVERSI_TEST_TSAN=1, a third build with ThreadSanitizer runs the background search's tests
-# and those that stop the computer's, the hint's and the values' searches mid-search (about 3 more
-# minutes: off by default, so that the normal run stays near 10 minutes).
+# and those that stop the computer's, the hint's and the values' searches mid-search, and the
+# search on several threads with its shared table (about 3 more minutes: off by default, so that
+# the normal run stays near 10 minutes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -44,7 +45,8 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 if [[ ${REVERSI_TEST_TSAN:-0} == 1 ]]; then
   cmake -S . -B build-tsan -DREVERSI_TSAN=ON -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-  cmake --build build-tsan -j"$jobs" --target opponent_tests app_unit_tests
+  cmake --build build-tsan -j"$jobs" --target opponent_tests app_unit_tests engine_tests
   TSAN_OPTIONS=halt_on_error=1 \
-    ctest --test-dir build-tsan --output-on-failure -R 'BackgroundSearch|ComputerOpponent|HintAndTakeBack|SquareValues|ReviewSession'
+    ctest --test-dir build-tsan --output-on-failure \
+      -R 'BackgroundSearch|ComputerOpponent|HintAndTakeBack|SquareValues|ReviewSession|ParallelSearch|TranspositionTable'
 fi

@@ -1,5 +1,6 @@
 #include "app/cli/AnalysisCommand.h"
 
+#include "app/cli/ThreadsOption.h"
 #include "engine/PositionText.h"
 #include "engine/Search.h"
 
@@ -47,7 +48,7 @@ AnalysisOutcome analyse(const GameOptions& options)
                            std::to_string(MostEmptiesToSolve) + ")");
         if (parsed.position.empties() >= FillTableFromEmpties)
             search.clear();
-        const engine::SearchResult best = search.solve(parsed.position);
+        const engine::SearchResult best = search.solve(parsed.position, searchThreads(options));
         char score[16];
         std::snprintf(score, sizeof score, "%+d", best.score);
         outcome.output = moveText(best.move) + " " + score;

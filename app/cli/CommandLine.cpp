@@ -1,5 +1,7 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/cli/ThreadsOption.h"
+
 #include <cstring>
 
 namespace cli {
@@ -68,7 +70,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
         }
         const bool takesValue =
             name == "--computer" || name == "--level" || name == "--solve" || name == "--move" || name == "--analyze" ||
-            name == "--review";
+            name == "--review" || name == "--threads";
         if (takesValue && !hasValue) {
             if (i + 1 >= argc)
                 return failure("option " + name + " needs a value");
@@ -96,6 +98,10 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
                                std::to_string(MaxLevel) + ", not '" + value + "'");
             levelGiven = true;
             options.levelGiven = true;
+        } else if (name == "--threads") {
+            std::string error;
+            if (!parseThreadsOption(value, options.threads, error))
+                return failure(error);
         } else if (name == "--pv") {
             options.showLine = lineAsked = true;
         } else if (name == "--solve" || name == "--move") {
@@ -140,6 +146,10 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
         return failure("--solve, --move, --games, --analyze, --stats and --drills open no window: --computer and --windowed do not go with them");
     if (lineAsked && options.action != GameOptions::Action::Solve)
         return failure("--pv prints the line of best play after --solve: it goes with --solve only");
+    const bool searches = options.action == GameOptions::Action::Solve || options.action == GameOptions::Action::Analyze ||
+                          options.action == GameOptions::Action::Drills || protocol;
+    if (options.threads > 0 && !searches)
+        return failure("--threads sets the threads of a search: it goes with --solve, --analyze, --drills, --gtp or --nboard");
     if (options.action == GameOptions::Action::Solve && levelGiven)
         return failure("--solve is exact: it takes no --level");
     if ((options.action == GameOptions::Action::Games || options.action == GameOptions::Action::Stats ||
@@ -154,10 +164,11 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv)
 
 std::string usageLine()
 {
-    return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION [--pv] | "
-           "--move POSITION [--level " + levelRange() + "] | --games | --analyze GAME [--level " + levelRange() +
-           "] | --review GAME [--windowed] [--level " + levelRange() + "] | --stats | --drills | --gtp [--level " + levelRange() +
-           "] | --nboard | --help | --version";
+    return "usage: reversi [--windowed] [--computer 1|2 [--level " + levelRange() + "]] | --solve POSITION [--pv] "
+           "[--threads N] | --move POSITION [--level " + levelRange() + "] | --games | --analyze GAME [--level " +
+           levelRange() + "] [--threads N] | --review GAME [--windowed] [--level " + levelRange() +
+           "] | --stats | --drills [--threads N] | --gtp [--level " + levelRange() +
+           "] [--threads N] | --nboard [--threads N] | --help | --version";
 }
 
 std::string versionLine()
@@ -201,6 +212,9 @@ std::string helpText()
         "                      computer) that cost 4 discs or more at the level 4 analysis, one line\n"
         "                      each: number, position (as --solve takes it), the move played, the\n"
         "                      best move(s), the discs it cost and when it is due (\"now\" or a date)\n"
+        "  --threads N         with --solve, --analyze, --drills, --gtp or --nboard: search on N\n"
+        "                      threads, 1 to " + std::to_string(engine::MaxThreads) + " (default the cores the system gives the\n"
+        "                      game); the answers are the same whatever N\n"
         "  --review GAME       open the window on GAME at its final position and step through it\n"
         "                      (Left, Right, Home, End) with the engine's verdict on each move,\n"
         "                      looked over in the background at --level (default the settings')\n"

@@ -32,6 +32,7 @@ struct GameOptions {
     std::string position;  // the board text given to --solve or --move
     bool showLine = false; // --pv: --solve also prints the principal variation
     std::string game;      // what --analyze looks over or --review opens: see records::resolveGame
+    int threads = 0;       // --threads: the searches' threads; 0 not given (then cli::defaultThreads())
 };
 
 struct ParsedCommandLine {

@@ -72,9 +72,12 @@ GameReview review(const records::Replay& game, const engine::SearchLimits& limit
 
 } // namespace
 
-GameReview reviewGame(const records::Replay& game, int level, const Progress& progress, const MoveDone& moveDone)
+GameReview reviewGame(const records::Replay& game, int level, const Progress& progress, const MoveDone& moveDone,
+                      int threads)
 {
-    return review(game, engine::analysisLimits(level), progress, moveDone);
+    engine::SearchLimits limits = engine::analysisLimits(level);
+    limits.threads = threads;
+    return review(game, limits, progress, moveDone);
 }
 
 GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress,

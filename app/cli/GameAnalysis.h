@@ -50,9 +50,10 @@ using Progress = std::function<void(int done, int total)>;
 // progress call that counts it; the same verdict the finished review holds.
 using MoveDone = std::function<void(const MoveReview& move)>;
 
-// Reviews `game` (a replay that is ok) with the analysis limits of `level`.
+// Reviews `game` (a replay that is ok) with the analysis limits of `level`, its searches on
+// `threads` threads (the verdicts are the same whatever their number).
 GameReview reviewGame(const records::Replay& game, int level, const Progress& progress,
-                      const MoveDone& moveDone = {});
+                      const MoveDone& moveDone = {}, int threads = 1);
 // The same with the level's depth but exact from `exactEmpties` empty squares.
 GameReview reviewGame(const records::Replay& game, int level, int exactEmpties, const Progress& progress,
                       const MoveDone& moveDone = {});

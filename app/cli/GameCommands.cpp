@@ -1,6 +1,7 @@
 #include "app/cli/GameCommands.h"
 
 #include "app/cli/GameAnalysis.h"
+#include "app/cli/ThreadsOption.h"
 #include "app/records/GameArgument.h"
 #include "app/records/GameReplay.h"
 #include "app/records/RecordsFile.h"
@@ -147,7 +148,7 @@ AnalysisOutcome analyzeGame(const GameOptions& options, const std::string& recor
                      minutesAndSeconds(left) + " left");
         };
     }
-    const analysis::GameReview review = analysis::reviewGame(game, options.level, report);
+    const analysis::GameReview review = analysis::reviewGame(game, options.level, report, {}, searchThreads(options));
 
     std::string& out = outcome.output;
     out = "level " + std::to_string(options.level) + " search";

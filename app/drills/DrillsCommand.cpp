@@ -59,13 +59,13 @@ DrillFiles drillFiles()
     return DrillFiles{records::recordsPath(), verdictCachePath(), schedulePath()};
 }
 
-cli::AnalysisOutcome listDrills(const DrillFiles& files, long long day, const cli::ProgressLine& progress)
+cli::AnalysisOutcome listDrills(const DrillFiles& files, long long day, const cli::ProgressLine& progress, int threads)
 {
     records::KeptGames kept;
     cli::AnalysisOutcome outcome;
     if (!readGames(files.records, kept, outcome))
         return outcome;
-    const Collected collected = collectExercises(kept.games, files.cache, progressOf(progress));
+    const Collected collected = collectExercises(kept.games, files.cache, progressOf(progress), false, threads);
     std::string error;
     const Schedule schedule = Schedule::read(files.schedule, error);
     if (!error.empty())

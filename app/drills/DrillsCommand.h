@@ -20,7 +20,8 @@ struct DrillFiles {
 DrillFiles drillFiles();
 
 // --drills on `day` (a UTC day, see Schedule.h).
-cli::AnalysisOutcome listDrills(const DrillFiles& files, long long day, const cli::ProgressLine& progress);
+cli::AnalysisOutcome listDrills(const DrillFiles& files, long long day, const cli::ProgressLine& progress,
+                                int threads = 1);
 // --stats: the tally by opponent, then the phases.
 cli::AnalysisOutcome statsWithPhases(const DrillFiles& files, const cli::ProgressLine& progress);
 

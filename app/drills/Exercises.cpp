@@ -43,10 +43,11 @@ bool againstComputer(const records::GameRecord& game)
 } // namespace
 
 Collected collectExercises(const std::vector<records::GameRecord>& games, const std::string& cachePath,
-                           const Progress& progress, bool onlyAgainstComputer)
+                           const Progress& progress, bool onlyAgainstComputer, int threads)
 {
     Collected collected;
-    const engine::SearchLimits limits = engine::analysisLimits(DrillLevel);
+    engine::SearchLimits limits = engine::analysisLimits(DrillLevel);
+    limits.threads = threads;
     std::string error;
     const VerdictMap cached = cachePath.empty() ? VerdictMap() : readVerdictCache(cachePath, error);
     bool rewrite = !error.empty();

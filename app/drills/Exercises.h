@@ -55,8 +55,9 @@ struct Collected {
 
 // The exercises of `games`, judging those not in the cache at `cachePath` and writing the cache
 // again when any was (or when it held lines of games no longer kept, or was damaged). `onlyAgainstComputer`:
-// judge only the games between a person and the computer (what the statistics need).
+// judge only the games between a person and the computer (what the statistics need). The searches
+// run on `threads` threads; the verdicts are the same whatever their number.
 Collected collectExercises(const std::vector<records::GameRecord>& games, const std::string& cachePath,
-                           const Progress& progress, bool onlyAgainstComputer = false);
+                           const Progress& progress, bool onlyAgainstComputer = false, int threads = 1);
 
 } // namespace drills

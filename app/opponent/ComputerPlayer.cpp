@@ -1,7 +1,9 @@
 #include "app/opponent/ComputerPlayer.h"
 
 #include "app/opponent/BoardPosition.h"
+#include "app/opponent/SearchThreads.h"
 #include "app/records/GameRecord.h"
+#include "engine/Levels.h"
 
 namespace {
 
@@ -46,9 +48,8 @@ void ComputerPlayer::startThinking(const Board& board, Cell colour)
         return;
     const engine::Position position = positionOf(board, colour);
     m_state = State::Thinking;
-    m_thinking.start(m_search, [position, level = m_level](engine::Search& search) {
-        return search.chooseMove(position, level);
-    });
+    const engine::SearchLimits limits = engine::levelLimits(m_level, opponent::gameSearchThreads());
+    m_thinking.start(m_search, [position, limits](engine::Search& search) { return search.run(position, limits); });
 }
 
 std::optional<CellPos> ComputerPlayer::chosenMove()

@@ -1,5 +1,6 @@
 #include "app/opponent/SquareValues.h"
 
+#include "app/opponent/SearchThreads.h"
 #include "engine/Levels.h"
 
 #include <algorithm>
@@ -84,7 +85,8 @@ void SquareValues::startStep()
     if (!m_search)
         m_search = std::make_unique<engine::Search>(engine::Evaluator::builtIn(), TableMegabytes);
     const engine::Position position = m_position;
-    const engine::SearchLimits limits = m_steps[m_nextStep++];
+    engine::SearchLimits limits = m_steps[m_nextStep++];
+    limits.threads = opponent::gameSearchThreads();
     m_seeking.start(*m_search, [position, limits](engine::Search& search) {
         return search.valueAllMoves(position, limits);
     });

@@ -207,6 +207,7 @@ std::string GtpEngine::generate(bool black, bool playIt, bool& ok)
     int square = -1;
     if (m_game.canMove(black)) {
         engine::SearchLimits limits = engine::levelLimits(m_level);
+        limits.threads = m_threads;
         if (const std::optional<double> budget = moveBudget(black))
             limits.seconds = std::min(limits.seconds.value_or(*budget), *budget);
         square = m_search.run(m_game.seenBy(black), limits).move;

@@ -30,6 +30,8 @@ public:
     // The whole answer to `line`, blank line included; empty for a line GTP passes over.
     std::string answer(const std::string& line);
     const KeptGame& game() const { return m_game; }
+    // The threads genmove searches on (1 unless told).
+    void setThreads(int threads) { m_threads = threads; }
 
 private:
     struct Clock {
@@ -45,6 +47,7 @@ private:
 
     engine::Search& m_search;
     int m_level;
+    int m_threads = 1;
     std::string m_version;
     Writer m_out;
     KeptGame m_game;

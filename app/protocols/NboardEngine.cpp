@@ -116,7 +116,8 @@ void NboardEngine::startGo()
     m_started = std::chrono::steady_clock::now();
     m_out("status calcul en cours\n");
     const engine::Position position = m_game.now().position;
-    const engine::SearchLimits limits = engine::fixedLimits(m_depth, exactFromDepth(m_depth));
+    engine::SearchLimits limits = engine::fixedLimits(m_depth, exactFromDepth(m_depth));
+    limits.threads = m_threads;
     m_step.start(m_search, [position, limits](engine::Search& search) {
         return Answer(search.run(position, limits));
     });
@@ -147,6 +148,7 @@ void NboardEngine::startHintStep()
         // A pass: one step at the full depth values the position after it, for the other side.
         m_hintLast = true;
         limits = engine::fixedLimits(m_depth, exactFrom);
+        limits.threads = m_threads;
         engine::Position passed = position;
         engine::pass(passed);
         m_step.start(m_search, [passed, limits](engine::Search& search) {
@@ -154,6 +156,7 @@ void NboardEngine::startHintStep()
         });
         return;
     }
+    limits.threads = m_threads;
     m_step.start(m_search, [position, limits](engine::Search& search) {
         return Answer(search.valueAllMoves(position, limits));
     });

@@ -38,6 +38,8 @@ public:
     bool busy() const override { return m_step.isRunning(); }
     void finish() override;
     bool quitting() const override { return m_quit; }
+    // The threads go and hint search on (1 unless told).
+    void setThreads(int threads) { m_threads = threads; }
 
     const KeptGame& game() const { return m_game; }
     int depth() const { return m_depth; }
@@ -61,6 +63,7 @@ private:
     Writer m_errors;
     KeptGame m_game;
     int m_depth = DefaultNboardDepth;
+    int m_threads = 1;
     int m_contempt = 0; // taken and kept; the search has no use for it
     bool m_quit = false;
 

@@ -70,17 +70,19 @@ int runLines(LineEngine& engine, int inputFd)
     return 0;
 }
 
-int runGtp(int level, const std::string& version)
+int runGtp(int level, const std::string& version, int threads)
 {
     engine::Search search(engine::Evaluator::builtIn());
     GtpEngine gtp(search, level, version, writeOut);
+    gtp.setThreads(threads);
     return runLines(gtp, STDIN_FILENO);
 }
 
-int runNboard()
+int runNboard(int threads)
 {
     engine::Search search(engine::Evaluator::builtIn());
     NboardEngine nboard(search, writeOut, writeError);
+    nboard.setThreads(threads);
     return runLines(nboard, STDIN_FILENO);
 }
 

@@ -14,7 +14,7 @@ int runLines(LineEngine& engine, int inputFd);
 
 // `reversi --gtp --level N` and `reversi --nboard` on standard input and output, with no window
 // and no data folder; `version` is the game's version.
-int runGtp(int level, const std::string& version);
-int runNboard();
+int runGtp(int level, const std::string& version, int threads);
+int runNboard(int threads);
 
 } // namespace protocols

@@ -73,7 +73,9 @@ TEST(CommandLineExit, AnswersOnTheTerminalWithoutAWindow)
 
     // Refused: the reason, then the usage line, and nothing else.
     for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--bogus"}, {"--computer", "3"}, {"--windowed=yes"}}) {
+         {std::vector<std::string>{"--bogus"}, {"--computer", "3"}, {"--windowed=yes"},
+          {"--threads", "0", "--analyze", "f5d6"}, {"--threads=many", "--analyze", "f5d6"},
+          {"--threads", "257", "--analyze", "f5d6"}}) {
         SCOPED_TRACE(bad.front());
         const Answer answer = runGame(bad);
         EXPECT_EQ(answer.status, 2);

@@ -32,8 +32,8 @@ TEST(TranspositionTable, KeepsTheBoundsEachSearchProves)
         table.store(p, c.depth, c.alpha, c.beta, c.value, 19);
         if (c.depth2 > 0)
             table.store(p, c.depth2, c.alpha2, c.beta2, c.value2, -1);
-        const TableEntry* entry = table.find(p);
-        ASSERT_NE(entry, nullptr);
+        const auto entry = table.find(p);
+        ASSERT_TRUE(entry.has_value());
         EXPECT_EQ(entry->lower, c.lower);
         EXPECT_EQ(entry->upper, c.upper);
         EXPECT_EQ(entry->move, 19); // a store without a move keeps the one known
@@ -72,8 +72,8 @@ TEST(TranspositionTable, ReplacesTheShallowestAndTheOldestFirst)
         else
             table.store(positions[step.stored], step.depth, -Infinity, Infinity, 8 * step.stored, -1);
         for (int i = 0; i < 5; ++i) {
-            const TableEntry* entry = table.find(positions[i]);
-            EXPECT_EQ(entry != nullptr, step.kept[i] == '1') << "position " << i;
+            const auto entry = table.find(positions[i]);
+            EXPECT_EQ(entry.has_value(), step.kept[i] == '1') << "position " << i;
             if (entry) {
                 EXPECT_EQ(entry->lower, 8 * i);
             }

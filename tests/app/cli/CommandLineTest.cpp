@@ -21,6 +21,7 @@ struct Case {
     bool windowed;
     std::string position;
     bool showLine = false;
+    int threads = 0;
 };
 
 const std::string Start = "---------------------------OX------XO--------------------------- X";
@@ -88,6 +89,20 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         {{"--nboard", "--level", "2"}, false, Action::Play, 0, 3, false, ""},
         {{"--gtp", "--solve", Start.c_str()}, false, Action::Play, 0, 3, false, ""},
         {{"--gtp", "--pv"}, false, Action::Play, 0, 3, false, ""},
+        // --threads: a number from 1 to 256, for the commands that search.
+        {{"--solve", Start.c_str(), "--threads", "2"}, true, Action::Solve, 0, 3, false, Start, false, 2},
+        {{"--threads=256", SolveStart.c_str()}, true, Action::Solve, 0, 3, false, Start, false, 256},
+        {{"--analyze", "f5d6", "--threads=1"}, true, Action::Analyze, 0, 3, false, "", false, 1},
+        {{"--solve", Start.c_str(), "--threads", "0"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--threads", "two"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--threads", "2x"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--threads", "-2"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--threads", "257"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--threads", "99999999999"}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--threads="}, false, Action::Play, 0, 3, false, ""},
+        {{"--solve", Start.c_str(), "--threads"}, false, Action::Play, 0, 3, false, ""},
+        {{"--threads", "2"}, false, Action::Play, 0, 3, false, ""},
+        {{"--move", Start.c_str(), "--threads", "2"}, false, Action::Play, 0, 3, false, ""},
     };
     for (const Case& c : cases) {
         std::vector<const char*> argv{"reversi"};
@@ -109,6 +124,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         EXPECT_EQ(parsed.options.windowed, c.windowed);
         EXPECT_EQ(parsed.options.position, c.position);
         EXPECT_EQ(parsed.options.showLine, c.showLine);
+        EXPECT_EQ(parsed.options.threads, c.threads);
     }
 }
 
@@ -154,7 +170,7 @@ TEST(CommandLine, HelpNamesEveryOptionAndUsageIsOneLine)
 {
     const std::string help = helpText();
     for (const char* option : {"--windowed", "--computer", "--level", "--solve", "--move", "--games", "--analyze",
-                               "--stats", "--drills", "--gtp", "--nboard", "--help", "--version"}) {
+                               "--stats", "--drills", "--gtp", "--nboard", "--help", "--version", "--threads"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
         EXPECT_NE(usageLine().find(option), std::string::npos) << option;
     }
