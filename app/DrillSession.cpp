@@ -1,9 +1,8 @@
 #include "app/DrillSession.h"
 
-#include "app/opponent/SearchThreads.h"
-
 #include "app/files/ErrorLine.h"
 #include "app/opponent/BoardPosition.h"
+#include "app/opponent/SearchThreads.h"
 #include "app/records/RecordsFile.h"
 #include "app/screens/DrillTexts.h"
 #include "engine/PositionText.h"

@@ -8,6 +8,7 @@
 #include "app/DataFolder.h"
 #include "app/files/ErrorLine.h"
 #include "app/cli/GameCommands.h"
+#include "app/cli/ThreadsOption.h"
 #include "app/drills/DrillsCommand.h"
 #include "app/drills/Schedule.h"
 #include "app/records/GameArgument.h"

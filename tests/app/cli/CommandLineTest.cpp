@@ -103,6 +103,11 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItCannotUse)
         {{"--solve", Start.c_str(), "--threads"}, false, Action::Play, 0, 3, false, ""},
         {{"--threads", "2"}, false, Action::Play, 0, 3, false, ""},
         {{"--move", Start.c_str(), "--threads", "2"}, false, Action::Play, 0, 3, false, ""},
+        {{"--drills", "--threads", "2"}, true, Action::Drills, 0, 3, false, "", false, 2},
+        {{"--gtp", "--level", "4", "--threads", "2"}, true, Action::Gtp, 0, 4, false, "", false, 2},
+        {{"--nboard", "--threads=1"}, true, Action::Nboard, 0, 3, false, "", false, 1},
+        {{"--games", "--threads", "2"}, false, Action::Play, 0, 3, false, ""},
+        {{"--review", "f5", "--threads", "2"}, false, Action::Play, 0, 3, false, ""},
     };
     for (const Case& c : cases) {
         std::vector<const char*> argv{"reversi"};
