@@ -1,6 +1,6 @@
 #include "app/drills/Schedule.h"
 
-#include "app/drills/WholeFile.h"
+#include "app/files/WholeFile.h"
 #include "app/files/XdgPaths.h"
 #include "engine/PositionText.h"
 
@@ -55,10 +55,10 @@ Schedule Schedule::read(const std::string& path, std::string& error)
     Schedule schedule;
     std::string text;
     std::string why;
-    const ReadResult read = readWholeFile(path, LargestScheduleFile, text, why);
-    if (read == ReadResult::Missing)
+    const files::ReadResult read = files::readWholeFile(path, LargestScheduleFile, text, why);
+    if (read == files::ReadResult::Missing)
         return schedule;
-    if (read == ReadResult::Failed) {
+    if (read == files::ReadResult::Failed) {
         error = why + "; the exercises' schedule starts again";
         return schedule;
     }
@@ -103,7 +103,7 @@ bool Schedule::write(const std::string& path, std::string& error) const
     std::string text = std::string(Header) + "\n";
     for (const auto& [name, entry] : m_entries)
         text += std::to_string(entry.box) + " " + std::to_string(entry.due) + " " + name + "\n";
-    return writeWholeFile(path, text, error);
+    return files::writeWholeFile(path, text, error);
 }
 
 ScheduleEntry Schedule::entry(const std::string& name, long long day) const

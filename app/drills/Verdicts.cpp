@@ -1,7 +1,7 @@
 #include "app/drills/Verdicts.h"
 
 #include "app/cli/GameAnalysis.h"
-#include "app/drills/WholeFile.h"
+#include "app/files/WholeFile.h"
 #include "app/files/XdgPaths.h"
 #include "engine/PositionText.h"
 
@@ -168,10 +168,10 @@ VerdictMap readVerdictCache(const std::string& path, std::string& error)
     VerdictMap verdicts;
     std::string text;
     std::string why;
-    const ReadResult read = readWholeFile(path, LargestCacheFile, text, why);
-    if (read == ReadResult::Missing)
+    const files::ReadResult read = files::readWholeFile(path, LargestCacheFile, text, why);
+    if (read == files::ReadResult::Missing)
         return verdicts;
-    if (read == ReadResult::Failed) {
+    if (read == files::ReadResult::Failed) {
         error = why + "; the games are looked over again";
         return verdicts;
     }
@@ -226,7 +226,7 @@ bool writeVerdictCache(const std::string& path, const VerdictMap& verdicts, std:
         }
         text += "\n";
     }
-    return writeWholeFile(path, text, error);
+    return files::writeWholeFile(path, text, error);
 }
 
 } // namespace drills

@@ -1,5 +1,6 @@
 #include "app/settings/SettingsFile.h"
 
+#include "app/files/WholeFile.h"
 #include "app/files/XdgPaths.h"
 
 #include <cerrno>
@@ -77,28 +78,11 @@ bool writeSettingsFile(const std::string& path, const Settings& settings, std::s
         error = "cannot save the settings: neither XDG_CONFIG_HOME nor HOME names a folder";
         return false;
     }
-    const std::string temporary = path + ".new." + std::to_string(::getpid());
-    const std::string text = settingsText(settings);
     std::string why;
-    if (!files::makeParentFolders(path, why)) {
+    if (!files::makeParentFolders(path, why))
         why = std::strerror(errno); // the line names the settings' path, not the folder
-    } else {
-        std::FILE* file = std::fopen(temporary.c_str(), "wb");
-        if (!file) {
-            why = std::strerror(errno);
-        } else {
-            const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                                 std::fflush(file) == 0 && ::fsync(fileno(file)) == 0;
-            const int writeErrno = errno;
-            const bool closed = std::fclose(file) == 0;
-            if (!written || !closed)
-                why = std::strerror(written ? errno : writeErrno);
-            else if (std::rename(temporary.c_str(), path.c_str()) != 0)
-                why = std::strerror(errno);
-            if (!why.empty())
-                std::remove(temporary.c_str());
-        }
-    }
+    else
+        files::replaceWholeFile(path, settingsText(settings), why);
     if (why.empty())
         return true;
     error = "cannot save the settings in " + path + " (" + why + ")";

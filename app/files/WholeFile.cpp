@@ -1,4 +1,4 @@
-#include "app/drills/WholeFile.h"
+#include "app/files/WholeFile.h"
 
 #include "app/files/XdgPaths.h"
 
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace drills {
+namespace files {
 
 ReadResult readWholeFile(const std::string& path, std::size_t largest, std::string& text, std::string& error)
 {
@@ -63,14 +63,22 @@ bool writeWholeFile(const std::string& path, const std::string& text, std::strin
         return false;
     }
     std::string why;
-    if (!files::makeParentFolders(path, why)) {
+    if (!makeParentFolders(path, why)) {
         error = "cannot write " + path + ": " + why;
         return false;
     }
+    if (replaceWholeFile(path, text, why))
+        return true;
+    error = "cannot write " + path + ": " + why;
+    return false;
+}
+
+bool replaceWholeFile(const std::string& path, const std::string& text, std::string& why)
+{
     const std::string temporary = path + ".new." + std::to_string(::getpid());
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
+        why = std::strerror(errno);
         return false;
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0 &&
@@ -84,8 +92,7 @@ bool writeWholeFile(const std::string& path, const std::string& text, std::strin
     if (why.empty())
         return true;
     std::remove(temporary.c_str());
-    error = "cannot write " + path + ": " + why;
     return false;
 }
 
-} // namespace drills
+} // namespace files

@@ -1,5 +1,5 @@
 #pragma once
-// Reading and writing the drills' two files (the verdicts and the schedule) as whole texts.
+// Reading and writing a player's file (the settings, the drills' verdicts and schedule) as a whole text.
 //
 // A write puts the text in a temporary file beside the target and renames it over the old one,
 // so the file is always either the old text or the new one. A read takes plain files only (a
@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string>
 
-namespace drills {
+namespace files {
 
 enum class ReadResult {
     Missing, // no file: nothing was ever written, no error either
@@ -21,5 +21,8 @@ ReadResult readWholeFile(const std::string& path, std::size_t largest, std::stri
 // Writes `text` to `path` whole, making its folders when needed. False, with one line in
 // `error`, when it could not; the old file is then as it was.
 bool writeWholeFile(const std::string& path, const std::string& text, std::string& error);
+// The same in a folder that exists: the temporary file written, flushed to the disk and renamed
+// over `path`. False with the system's reason in `why` (the temporary file removed).
+bool replaceWholeFile(const std::string& path, const std::string& text, std::string& why);
 
-} // namespace drills
+} // namespace files
