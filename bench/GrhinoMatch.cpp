@@ -9,6 +9,7 @@
 // Measures; asserts nothing, and CTest never runs it.
 #include "engine/PositionText.h"
 #include "bench/MatchPlayers.h"
+#include "tests/support/GtpProcess.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,85 +18,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 using engine::Position;
 
-// A GTP program on the other end of two pipes.
-class GtpProgram {
-public:
-    bool start(const std::string& program, int level)
-    {
-        int toChild[2], fromChild[2];
-        if (pipe(toChild) != 0 || pipe(fromChild) != 0)
-            return false;
-        m_pid = fork();
-        if (m_pid < 0)
-            return false;
-        if (m_pid == 0) {
-            dup2(toChild[0], 0);
-            dup2(fromChild[1], 1);
-            close(toChild[1]);
-            close(fromChild[0]);
-            const std::string levelText = std::to_string(level);
-            execlp(program.c_str(), program.c_str(), "--level", levelText.c_str(), "--book", "0", (char*)nullptr);
-            std::fprintf(stderr, "grhino_match: cannot run %s\n", program.c_str());
-            _exit(127);
-        }
-        close(toChild[0]);
-        close(fromChild[1]);
-        m_in = fdopen(toChild[1], "w");
-        m_out = fdopen(fromChild[0], "r");
-        return m_in && m_out;
-    }
-
-    ~GtpProgram()
-    {
-        if (m_in) {
-            std::fputs("quit\n", m_in);
-            std::fclose(m_in);
-        }
-        if (m_out)
-            std::fclose(m_out);
-        if (m_pid > 0)
-            waitpid(m_pid, nullptr, 0);
-    }
-
-    // Sends `command`; true with the answer's text on "=", false on "?" or a closed pipe.
-    bool ask(const std::string& command, std::string& answer)
-    {
-        std::fprintf(m_in, "%s\n", command.c_str());
-        std::fflush(m_in);
-        answer.clear();
-        char line[512];
-        bool started = false, ok = false;
-        while (std::fgets(line, sizeof line, m_out)) {
-            std::string text(line);
-            while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-                text.pop_back();
-            if (!started) {
-                if (text.empty())
-                    continue;
-                started = true;
-                ok = text[0] == '=';
-                answer = text.size() > 1 ? text.substr(2) : "";
-            } else if (text.empty()) {
-                return ok;
-            } else {
-                answer += "\n" + text;
-            }
-        }
-        return false;
-    }
-
-private:
-    pid_t m_pid = -1;
-    std::FILE* m_in = nullptr;
-    std::FILE* m_out = nullptr;
-};
+// GRhino's GTP program at `level`, without its opening book.
+bool startGrhino(GtpProcess& grhino, const std::string& program, int level)
+{
+    return grhino.start({program, "--level", std::to_string(level), "--book", "0"});
+}
 
 std::string vertex(int square) { return engine::squareName(square); }
 
@@ -134,9 +66,9 @@ int main(int argc, char** argv)
     std::unique_ptr<bench::MatchPlayer> ours = bench::makePlayer(argv[2], seed);
     if (!ours)
         return 2;
-    GtpProgram grhino;
+    GtpProcess grhino;
     std::string answer;
-    if (!grhino.start(program, level) || !grhino.ask("boardsize 8", answer)) {
+    if (!startGrhino(grhino, program, level) || !grhino.ask("boardsize 8", answer)) {
         std::fprintf(stderr, "grhino_match: %s does not answer GTP (is grhino installed?)\n", program.c_str());
         return 1;
     }

@@ -12,14 +12,13 @@
 // on stderr), 2 for a bad command line.
 #include "engine/Position.h"
 #include "engine/PositionText.h"
+#include "tests/support/GtpProcess.h"
 
 #include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,84 +38,14 @@ std::vector<std::string> split(const std::string& command)
     return words;
 }
 
-// One engine on the other end of two pipes.
-class Engine {
+// One engine on the other end of two pipes, named by its colour in the faults.
+class Engine : public GtpProcess {
 public:
-    Engine(std::string label, const std::string& command) : m_label(std::move(label))
-    {
-        const std::vector<std::string> words = split(command);
-        int toChild[2], fromChild[2];
-        if (words.empty() || pipe(toChild) != 0 || pipe(fromChild) != 0)
-            return;
-        m_pid = fork();
-        if (m_pid == 0) {
-            dup2(toChild[0], 0);
-            dup2(fromChild[1], 1);
-            close(toChild[0]);
-            close(toChild[1]);
-            close(fromChild[0]);
-            close(fromChild[1]);
-            std::vector<char*> argv;
-            for (const std::string& w : words)
-                argv.push_back(const_cast<char*>(w.c_str()));
-            argv.push_back(nullptr);
-            execvp(argv[0], argv.data());
-            std::fprintf(stderr, "gtp_referee: cannot run %s\n", argv[0]);
-            _exit(127);
-        }
-        close(toChild[0]);
-        close(fromChild[1]);
-        m_in = fdopen(toChild[1], "w");
-        m_out = fdopen(fromChild[0], "r");
-    }
-    ~Engine()
-    {
-        if (m_in) {
-            std::fputs("quit\n", m_in);
-            std::fclose(m_in);
-        }
-        if (m_out)
-            std::fclose(m_out);
-        if (m_pid > 0)
-            waitpid(m_pid, nullptr, 0);
-    }
+    Engine(std::string label, const std::string& command) : m_label(std::move(label)) { start(split(command)); }
     const std::string& label() const { return m_label; }
-
-    // Sends `command`; true with the answer's text on "=", false on "?" or a closed pipe.
-    bool ask(const std::string& command, std::string& answer)
-    {
-        answer = "(no answer)";
-        if (!m_in || !m_out)
-            return false;
-        std::fprintf(m_in, "%s\n", command.c_str());
-        std::fflush(m_in);
-        bool started = false, ok = false;
-        char line[1024];
-        while (std::fgets(line, sizeof line, m_out)) {
-            std::string text(line);
-            while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-                text.pop_back();
-            if (!started) {
-                if (text.empty())
-                    continue;
-                started = true;
-                ok = text[0] == '=';
-                const std::size_t space = text.find(' '); // after "=" or "=ID"
-                answer = space == std::string::npos ? "" : text.substr(space + 1);
-            } else if (text.empty()) {
-                return ok;
-            } else {
-                answer += "\n" + text;
-            }
-        }
-        return false;
-    }
 
 private:
     std::string m_label;
-    pid_t m_pid = -1;
-    std::FILE* m_in = nullptr;
-    std::FILE* m_out = nullptr;
 };
 
 std::string lower(std::string text)
