@@ -174,14 +174,14 @@ TEST(ReviewSession, PlaysOnWithTheGamesSides)
 
 TEST(ReviewSession, NamesTheSidesAsTheRecordDoes)
 {
-    const std::string folder = makeTempDirectory("reversi-review-names");
+    const TempFolder folder("reversi-review-names");
     const std::string board = "BO[8 -------- -------- -------- ---O*--- ---*O--- -------- -------- -------- *]";
-    const std::string kept = folder + "/games.ggf";
+    const std::string kept = folder.path("games.ggf");
     std::ofstream(kept, std::ios::binary)
         << "(;GM[Othello]PC[reversi]DT[2026.12.08_10:07:36.UTC]PB[Joueur 1]PW[Joueur 2]TY[8]" << board << "B[f5];)\n"
         << "(;GM[Othello]PC[reversi]DT[2026.12.08_10:09:00.UTC]PB[Ordinateur niveau 3]PW[Joueur 2]TY[8]" << board
         << "B[f5]W[d6];)\n";
-    const std::string foreign = folder + "/other.ggf";
+    const std::string foreign = folder.path("other.ggf");
     std::ofstream(foreign, std::ios::binary)
         << "(;GM[Othello]PC[NBoard]PB[me]PW[A name much longer than the top line has room for]TY[8]" << board
         << "B[f5];)\n(;GM[Othello]PC[NBoard]PB[]PW[you]TY[8]" << board << "B[f5];)\n";
@@ -197,14 +197,14 @@ TEST(ReviewSession, NamesTheSidesAsTheRecordDoes)
         {"@9", "Joueur 1", "Joueur 2"},
         {foreign, "me", "A name much longer than "},
         {foreign + "@2", "Joueur 1", "you"},
-        {folder + "/missing.ggf", "Joueur 1", "Joueur 2"},
+        {folder.path("missing.ggf"), "Joueur 1", "Joueur 2"},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.argument);
         const ReviewNames names = reviewNamesOf(row.argument, kept);
-        EXPECT_EQ(names.black, row.black) << row.argument;
-        EXPECT_EQ(names.white, row.white) << row.argument;
+        EXPECT_EQ(names.black, row.black);
+        EXPECT_EQ(names.white, row.white);
     }
-    removeTree(folder);
 }
 
 } // namespace

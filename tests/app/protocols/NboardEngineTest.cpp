@@ -31,7 +31,8 @@ const std::string ExamplePosition = "-------------------X-------XXO----OOXO-----
 const std::string LateGame = "set game (;GM[Othello]BO[8 " + std::string(48, '*') + std::string(8, 'O') +
                              std::string(8, '-') + " *];)";
 // White to move with no move; Black then fills the last square: 64-0.
-const std::string PassGame = "set game (;GM[Othello]BO[8 " + std::string(62, '*') + "O- O];)";
+const std::string PassBoard = "BO[8 " + std::string(62, '*') + "O- O]";
+const std::string PassGame = "set game (;GM[Othello]" + PassBoard + ";)";
 const std::string StartGame = "set game (;GM[Othello]BO[8 ---------------------------O*------*O--------------------------- *];)";
 
 struct Engine {
@@ -76,6 +77,17 @@ struct Engine {
 const std::string Value = "-?[0-9]+\\.00";
 const std::string StartMove = "(d3|c4|f5|e6)";
 
+// A hint of `moves` moves: one line a move at each depth 1..`depths`, then the exact ones and "status".
+std::vector<std::string> hintLines(const std::string& square, int moves, int depths, std::vector<std::string> exact = {})
+{
+    std::vector<std::string> lines = {"status analyse en cours"};
+    for (int depth = 1; depth <= depths; ++depth)
+        lines.insert(lines.end(), moves, "search " + square + " " + Value + " 0 " + std::to_string(depth));
+    lines.insert(lines.end(), exact.begin(), exact.end());
+    lines.push_back("status");
+    return lines;
+}
+
 TEST(NboardEngine, AnswersNboardsConversation)
 {
     Engine engine;
@@ -93,10 +105,7 @@ TEST(NboardEngine, AnswersNboardsConversation)
         {{ExampleGame}, {}},
         {{"ping 1"}, {"pong 1"}},
         {{"go"}, {"status calcul en cours", "status", "=== [a-h][1-8]/" + Value + "/[0-9]+\\.[0-9]{2}"}},
-        {{"hint 2"},
-         {"status analyse en cours", "search [a-h][1-8] " + Value + " 0 1", "search [a-h][1-8] " + Value + " 0 1",
-          "search [a-h][1-8] " + Value + " 0 2", "search [a-h][1-8] " + Value + " 0 2",
-          "search [a-h][1-8] " + Value + " 0 3", "search [a-h][1-8] " + Value + " 0 3", "status"}},
+        {{"hint 2"}, hintLines("[a-h][1-8]", 2, 3)},
         {{"hint 0"}, {}, 1},
         {{"learn"}, {"learned"}},
         {{"analyze"}, {"status"}},
@@ -134,9 +143,9 @@ TEST(NboardEngine, KeepsTheGameOverMovesAndPasses)
         {"move f5", 0, 1, false},
         {"move d6", 0, 2, true},
         // The board of a pass: White to move with no move, Black then plays.
-        {"set game (;GM[Othello]BO[8 " + std::string(62, '*') + "O- O];)", 0, 0, false},
+        {PassGame, 0, 0, false},
         {"move h8", 0, 1, false}, // Black's, after White's pass NBoard left out
-        {"set game (;GM[Othello]BO[8 " + std::string(62, '*') + "O- O]W[PA]B[H8];)", 0, 2, false},
+        {"set game (;GM[Othello]" + PassBoard + "W[PA]B[H8];)", 0, 2, false},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.line.substr(0, 60));
@@ -152,32 +161,16 @@ TEST(NboardEngine, KeepsTheGameOverMovesAndPasses)
 TEST(NboardEngine, HintValuesTheFourFirstMovesEquallyAndCountsExactlyNearTheEnd)
 {
     Engine engine;
-    engine.nboard.receive(StartGame);
-    engine.nboard.receive("set depth 4");
-    engine.written.clear();
-    engine.nboard.receive("hint 4");
-    engine.nboard.finish();
+    engine.converse({{{StartGame, "set depth 4", "hint 4"}, hintLines(StartMove, 4, 4)}});
     ASSERT_EQ(engine.written.size(), 1u + 4 * 4 + 1);
-    for (int depth = 1; depth <= 4; ++depth) {
-        std::vector<std::string> values;
-        for (int i = 0; i < 4; ++i) {
-            const std::string& line = engine.written[1 + (depth - 1) * 4 + i];
-            std::smatch match;
-            ASSERT_TRUE(std::regex_match(line, match, std::regex("search " + StartMove + " (" + Value + ") 0 " +
-                                                                 std::to_string(depth)))) << line;
-            values.push_back(match[2]);
-        }
-        EXPECT_EQ(values, std::vector<std::string>(4, values[0])) << "depth " << depth;
-    }
+    // One value for the four moves at each depth: past "search d3 ", each line reads as its depth's first.
+    for (std::size_t i = 1; i <= 4 * 4; ++i)
+        EXPECT_EQ(engine.written[i].substr(10), engine.written[i - (i - 1) % 4].substr(10)) << engine.written[i];
 
     // Depth 4 counts exactly from 8 empty squares: four quick steps, then the exact values.
     const std::string exact = "search [a-h]8 (" + Value + ") 0 100%";
     engine.converse({
-        {{LateGame, "hint 2"},
-         {"status analyse en cours", "search [a-h]8 " + Value + " 0 1", "search [a-h]8 " + Value + " 0 1",
-          "search [a-h]8 " + Value + " 0 2", "search [a-h]8 " + Value + " 0 2", "search [a-h]8 " + Value + " 0 3",
-          "search [a-h]8 " + Value + " 0 3", "search [a-h]8 " + Value + " 0 4", "search [a-h]8 " + Value + " 0 4",
-          exact, exact, "status"}},
+        {{LateGame, "hint 2"}, hintLines("[a-h]8", 2, 4, {exact, exact})},
         {{LateGame, "go"}, {"status calcul en cours", "status", "=== [a-h]8/" + Value + "/[0-9.]+"}},
         // White must pass: the one line is the pass, valued exactly after it.
         {{PassGame, "hint 3"}, {"status analyse en cours", "search PA -64.00 0 100%", "status"}},
