@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -56,24 +57,22 @@ class DrillSessionTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        const char* before = std::getenv("XDG_DATA_HOME");
-        m_before = before ? before : "";
-        m_hadBefore = before != nullptr;
+        if (const char* before = std::getenv("XDG_DATA_HOME"))
+            m_before = before;
         setenv("XDG_DATA_HOME", m_folder.root().c_str(), 1);
         std::filesystem::create_directories(m_folder.path("reversi"));
         std::ofstream(m_folder.path("reversi/games.ggf"), std::ios::binary) << KeptGame << "\n";
     }
     void TearDown() override
     {
-        if (m_hadBefore)
-            setenv("XDG_DATA_HOME", m_before.c_str(), 1);
+        if (m_before)
+            setenv("XDG_DATA_HOME", m_before->c_str(), 1);
         else
             unsetenv("XDG_DATA_HOME");
     }
 
     TempFolder m_folder{"reversi-drill-session"};
-    std::string m_before;
-    bool m_hadBefore = false;
+    std::optional<std::string> m_before; // XDG_DATA_HOME as it was, put back after
 };
 
 TEST_F(DrillSessionTest, AsksTheMistakeJudgesTheAnswerAndKeepsIt)
